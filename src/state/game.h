@@ -1,0 +1,78 @@
+// The game object: the live state of the level together with everything the
+// rules need beside it (the parameter tables, the settings and options, the
+// texts, the message lists, the random generator). Every screen and rule gets
+// it by reference; nothing of it is global, so each test builds a fresh one.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "state/game_ui.h"
+#include "state/game_state.h"
+#include "state/level_params.h"
+#include "state/random.h"
+#include "state/settings.h"
+#include "text/text_tables.h"
+
+namespace valorne {
+
+// One of the two message lists of eight lines.
+struct MessageList {
+  std::array<TextRef, 8> lines{};
+  Byte count = 0;
+};
+
+// Live values outside the save record.
+struct LiveState {
+  Integer ArmyTotal = 0;                // soldiers of the three armies at the last end of turn
+  std::array<Byte, 5> PendingMovies{};  // queued movies, played at the end of the end turn
+  Byte FadePhase = 0;
+  Byte MessageKind = 0;
+  TextRef Helper{};                     // the map's hint line
+  Single ScrollSpeed = 1.0f;
+  Byte Village1Waypoint = 9;
+  Byte SiegeWaypoint = 51;      // the three other waypoints the siege, result and
+  Byte ResultWaypoint = 50;     // village handlers compare army positions with
+  Byte VillageWaypoint = 34;
+  bool PlagueShown = false;
+  bool ArmyWalking = false;     // the army walk timer runs
+};
+
+class Game {
+ public:
+  Game() = default;
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  GameState state;
+  LiveState live;
+  LevelParams params;
+  Random rng;
+  TextTables texts;
+  DisplaySettings display;
+  AdvancedOptions options;
+  MessageList news;
+  MessageList reports;
+  Byte Difficulty = 2;
+  Byte PrevLevelNumber = 0;
+  bool SoundOn = true;
+  bool LargeScreenMode = false;
+  bool ShowMessagesOption = true;
+  std::filesystem::path AppPath;
+  std::string SaveExtension = ".s9_";
+
+  GameUi& ui() { return ui_ ? *ui_ : fallback_ui_; }
+  void set_ui(GameUi* ui) { ui_ = ui; }
+
+  // Plays a sound when sound is on.
+  void PlaySound(std::string_view channel, std::string_view file) {
+    if (SoundOn) ui().PlaySound(channel, file);
+  }
+
+ private:
+  GameUi* ui_ = nullptr;
+  FixedAnswerUi fallback_ui_;
+};
+
+}  // namespace valorne
