@@ -17,6 +17,10 @@ class GameUi {
   // returns when the player has answered: true for OK, false for No.
   virtual bool AskQuestion(int kind, int text_id) = 0;
 
+  // Shows one text in a message box that the player closes with OK (the
+  // confirmations of saving and loading, for example).
+  virtual void ShowMessage(int category, int id) = 0;
+
   // Opens a screen by its form name ("GarryFrm", "TipsFrm", ...) modally and
   // returns when it has closed.
   virtual void OpenScreen(std::string_view form) = 0;
@@ -32,6 +36,7 @@ class FixedAnswerUi : public GameUi {
  public:
   explicit FixedAnswerUi(bool answer = false) : answer_(answer) {}
   bool AskQuestion(int, int) override { return answer_; }
+  void ShowMessage(int, int) override {}
   void OpenScreen(std::string_view) override {}
   void PlaySound(std::string_view, std::string_view) override {}
   void set_answer(bool answer) { answer_ = answer; }
