@@ -37,6 +37,22 @@ struct LiveState {
   Byte VillageWaypoint = 34;
   bool PlagueShown = false;
   bool ArmyWalking = false;     // the army walk timer runs
+
+  // The end of turn and its messages.
+  bool LordFameShown = false;      // the lord's fame has been announced
+  bool TradeRefusedShown = false;  // the market's refusal has been announced
+  Byte TournamentRoll = 0;         // the tournament's roll while it is decided
+  Byte FloodRoll = 0;              // the winter's flood roll
+  Byte ReligionMode = 0;           // what ReligionFrm asks: 1 the tithe, 2 the stake
+  Byte TradeMode = 0;              // GarryFrm: 0 none, 1 buy, 2 sell, 3 give
+  Byte BattleTarget = 0;           // what the next battle is fought against
+  Byte SecondSiegeWaypoint = 0;    // the second siege's waypoint; none on this map
+  // Resource-bar labels shown as warnings (red) after the last end of turn.
+  bool GrainLow = false;
+  bool MeatLow = false;
+  bool PeopleLow = false;
+  bool HappinessLow = false;
+  bool HealthLow = false;
 };
 
 class Game {
