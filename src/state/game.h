@@ -53,6 +53,11 @@ struct LiveState {
   bool PeopleLow = false;
   bool HappinessLow = false;
   bool HealthLow = false;
+
+  // Level life cycle (level/): a way out of the level was taken (the hand-off
+  // to the next program, an exit, save and exit); the program ends as soon as
+  // control is back in its main loop.
+  bool ProgramEnding = false;
 };
 
 class Game {
