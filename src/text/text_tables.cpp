@@ -6,6 +6,7 @@ namespace valorne {
 
 namespace {
 const std::vector<GlyphCode> kEmpty;
+constexpr std::uint32_t kReplacement = 0xFFFD;
 constexpr std::array<int, 6> kIdsPerCategory = {134, 68, 100, 163, 189, 66};
 
 // Reads little-endian 16-bit numbers, remembering whether the file ran short.
@@ -47,12 +48,18 @@ void TextTable::Clear() {
 }
 
 void ReadTextFile(const std::filesystem::path& file, TextTable& table) {
+  std::error_code ec;
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw TextFileError("cannot open the text file " + file.string());
+  if (!in || std::filesystem::is_directory(file, ec))
+    throw TextFileError("cannot open the text file " + file.string());
   CodeReader reader(in);
   std::int16_t count = 0;
   if (!reader.Next(count)) throw TextFileError("the text file " + file.string() + " is empty");
-  if (count < 0 || count > table.ids()) {
+  if (count < 0) {
+    throw TextFileError("the text file " + file.string() + " gives a negative count of texts (" +
+                        std::to_string(count) + ")");
+  }
+  if (count > table.ids()) {
     throw TextFileError("the text file " + file.string() + " holds " + std::to_string(count) +
                         " texts, more than the " + std::to_string(table.ids()) +
                         " its table can take");
@@ -100,7 +107,9 @@ const std::vector<GlyphCode>& TextTables::Text(TextRef ref) const {
   return t ? t->Text(ref.id) : kEmpty;
 }
 
-std::string TextTables::Utf8(TextRef ref) const { return GlyphsToUtf8(Text(ref)); }
+std::string TextTables::Utf8(TextRef ref) const {
+  return GlyphsToUtf8(Text(ref));
+}
 
 void TextTables::ReadAll(const std::filesystem::path& app_path) {
   for (const auto& f : kFiles) ReadTextFile(app_path / f.path, Category(f.category));
@@ -117,6 +126,7 @@ std::string GlyphsToUtf8(const std::vector<GlyphCode>& codes) {
   std::string out;
   for (GlyphCode g : codes) {
     auto cp = static_cast<std::uint32_t>(static_cast<std::uint16_t>(g));
+    if (cp >= 0xD800 && cp <= 0xDFFF) cp = kReplacement;  // a lone surrogate is no character
     if (cp < 0x80) {
       out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -132,25 +142,38 @@ std::string GlyphsToUtf8(const std::vector<GlyphCode>& codes) {
 }
 
 std::vector<GlyphCode> Utf8ToGlyphs(const std::string& text) {
+  // Malformed sequences become the replacement character; a byte that cannot
+  // continue a sequence starts the next character instead of being swallowed.
+  auto byte_at = [&text](std::size_t k) { return static_cast<unsigned char>(text[k]); };
   std::vector<GlyphCode> out;
   for (std::size_t i = 0; i < text.size();) {
-    auto c = static_cast<unsigned char>(text[i]);
+    unsigned char c = byte_at(i++);
     std::uint32_t cp = c;
     std::size_t extra = 0;
-    if (c >= 0xF0) {
+    std::uint32_t lowest = 0;
+    if (c >= 0xF0 && c <= 0xF4) {
       cp = c & 0x07;
       extra = 3;
-    } else if (c >= 0xE0) {
+      lowest = 0x10000;
+    } else if (c >= 0xE0 && c <= 0xEF) {
       cp = c & 0x0F;
       extra = 2;
-    } else if (c >= 0xC0) {
+      lowest = 0x800;
+    } else if (c >= 0xC2 && c <= 0xDF) {
       cp = c & 0x1F;
       extra = 1;
+      lowest = 0x80;
+    } else if (c >= 0x80) {
+      out.push_back(static_cast<GlyphCode>(kReplacement));
+      continue;
     }
-    ++i;
-    for (std::size_t k = 0; k < extra && i < text.size(); ++k, ++i)
-      cp = (cp << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
-    if (cp > 0xFFFF) cp = 0xFFFD;  // outside what a 16-bit glyph code can hold
+    std::size_t k = 0;
+    for (; k < extra && i < text.size() && (byte_at(i) & 0xC0) == 0x80; ++k, ++i)
+      cp = (cp << 6) | (byte_at(i) & 0x3F);
+    // Short sequences, overlong forms, surrogates and characters beyond 16
+    // bits cannot be drawn as one glyph code.
+    if (k < extra || cp < lowest || cp > 0xFFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+      cp = kReplacement;
     out.push_back(static_cast<GlyphCode>(static_cast<std::uint16_t>(cp)));
   }
   return out;

@@ -22,7 +22,10 @@ class LineContext {
 
 // Decodes one UTF-8 character starting at text[i], advancing i. Refuses
 // malformed sequences, surrogates and code points beyond 16 bits.
-std::uint16_t DecodeCharacter(std::string_view text, std::size_t& i, const LineContext& where) {
+std::uint16_t DecodeCharacter(std::string_view text, std::size_t& i, std::size_t column0,
+                              const LineContext& where) {
+  const std::size_t start = i;
+  auto column = [&] { return std::to_string(column0 + start + 1); };
   auto lead = static_cast<unsigned char>(text[i]);
   std::uint32_t cp = 0;
   std::size_t extra = 0;
@@ -39,19 +42,18 @@ std::uint16_t DecodeCharacter(std::string_view text, std::size_t& i, const LineC
     extra = 2;
     lowest = 0x800;
   } else if ((lead & 0xF8) == 0xF0) {
-    where.Fail("character beyond U+FFFF: a glyph code holds 16 bits");
+    where.Fail("character beyond U+FFFF at column " + column() + ": a glyph code holds 16 bits");
   } else {
-    where.Fail("invalid UTF-8 byte " + std::to_string(lead) + " at column " +
-               std::to_string(i + 1));
+    where.Fail("invalid UTF-8 byte " + std::to_string(lead) + " at column " + column());
   }
   for (std::size_t k = 1; k <= extra; ++k) {
     if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-      where.Fail("invalid UTF-8 sequence at column " + std::to_string(i + 1));
+      where.Fail("invalid UTF-8 sequence at column " + column());
     cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
   }
-  if (cp < lowest) where.Fail("overlong UTF-8 sequence at column " + std::to_string(i + 1));
+  if (cp < lowest) where.Fail("overlong UTF-8 sequence at column " + column());
   if (cp >= 0xD800 && cp <= 0xDFFF)
-    where.Fail("UTF-16 surrogate in UTF-8 text at column " + std::to_string(i + 1));
+    where.Fail("UTF-16 surrogate in UTF-8 text at column " + column());
   i += extra + 1;
   return static_cast<std::uint16_t>(cp);
 }
@@ -75,7 +77,7 @@ Codes EncodeText(std::string_view text, std::size_t column0, const LineContext& 
       where.Fail("control character " + std::to_string(static_cast<int>(c)) + " at column " +
                  std::to_string(column0 + i + 1));
     } else {
-      codes.push_back(DecodeCharacter(text, i, where));
+      codes.push_back(DecodeCharacter(text, i, column0, where));
     }
   }
   if (codes.size() > static_cast<std::size_t>(kMaxCodesPerText)) {
