@@ -55,6 +55,11 @@ std::string_view CastlePicture(const GameState& s) {
   return kCastleStageInfo[static_cast<std::size_t>(HighestCastleStage(s))].picture;
 }
 
+TextRef BuildLineText(const GameState& s) {
+  if (!UnderConstruction(s) || !ValidBuilding(s.ConstructionBuilding)) return kNothingRunning;
+  return {4, kBuildingInfo[s.ConstructionBuilding].name_text};
+}
+
 BuildButtonState BuildButton(const GameState& s, int b) {
   if (!ValidBuilding(b)) return {false, false};
   if (b < kFirstCastleStage) {

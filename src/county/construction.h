@@ -59,6 +59,10 @@ int HighestCastleStage(const GameState& state);
 // "KeepRes", "BailyRes", "FortRes", "BunkerRes", "CastleRes"; empty without one.
 std::string_view CastlePicture(const GameState& state);
 
+// The map's building line (`BuildLbl`): the name of the building under
+// construction, or "nothing" (4/136) while none is.
+TextRef BuildLineText(const GameState& state);
+
 // A building button's look: finished working buildings and the castle stages
 // up to the one standing are disabled; the finished one is ticked.
 struct BuildButtonState {

@@ -150,6 +150,7 @@ TEST(Construction, BuildScreenOnOpening) {
   EXPECT_EQ(idle.Label4, kNothingRunning);
   EXPECT_FALSE(idle.show_cancel);
   EXPECT_EQ(idle.arrow_building, 0);
+  EXPECT_EQ(BuildLineText(county.game.state), kNothingRunning);
 
   ASSERT_TRUE(OrderBuilding(county.game, 7).accepted);
   county.game.state.ConstructionTurns = 4;
@@ -161,6 +162,7 @@ TEST(Construction, BuildScreenOnOpening) {
   EXPECT_EQ(busy.Turns, "4");
   EXPECT_TRUE(busy.show_cancel);
   EXPECT_FALSE(busy.show_ok);
+  EXPECT_EQ(BuildLineText(county.game.state), (TextRef{4, 79}));
 }
 
 TEST(Construction, CastleScreenFollowsTheStageAndTheGarrison) {
