@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "state/game_ui.h"
 #include "state/game_state.h"
@@ -58,6 +59,14 @@ struct LiveState {
   // to the next program, an exit, save and exit); the program ends as soon as
   // control is back in its main loop.
   bool ProgramEnding = false;
+
+  // The fields of the map (county/fields): the field whose small menu was
+  // last opened, whether that menu is shown, the season's crops picture that
+  // the harvest rule keeps, and the picture each field shows on the map.
+  Byte SelectedField = 0;
+  bool FieldMenuShown = false;
+  std::string_view CropsPicture = "CropsRes1";
+  OneBased<std::string_view, 10> FieldPictures;
 };
 
 class Game {
