@@ -218,6 +218,11 @@ UnpackResult UnpackGameState(const Record& record, GameState& state, Byte& prev_
   return UnpackResult::Applied;
 }
 
+void ReadRecordAsStored(const Record& record, GameState& state) {
+  Reader r(record);
+  VisitRecord(r, state);
+}
+
 std::vector<RecordField> RecordLayout() {
   GameState scratch;
   LayoutWalk walk;

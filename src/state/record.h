@@ -27,6 +27,11 @@ enum class UnpackResult { Applied, OtherLevel };
 // county that does not stand comes back cleared, with its armies.
 UnpackResult UnpackGameState(const Record& record, GameState& state, Byte& prev_level_number);
 
+// Reads every field of the record as stored, the battle working copy included
+// and without the rules of loading (no level check, no clearing of a rival
+// county that does not stand): for tools that show a save as it is.
+void ReadRecordAsStored(const Record& record, GameState& state);
+
 // One row of the record's layout: a field (or one element of a troop-list
 // array, named "ArmySoldiers(2)"), its byte offset and its size.
 struct RecordField {

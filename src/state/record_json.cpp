@@ -2,6 +2,7 @@
 // follow the record order; a field split over the record (the rival counties
 // and their armies) is written whole where it first appears.
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ namespace valorne {
 namespace {
 
 std::string Number(Single x) {
+  // A damaged save can hold any bits in a real; JSON has no word for the
+  // ones that are no number.
+  if (!std::isfinite(x)) return "null";
   char buf[32];
   auto res = std::to_chars(buf, buf + sizeof buf, x);
   return std::string(buf, res.ptr);
