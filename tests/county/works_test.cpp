@@ -161,17 +161,5 @@ TEST(Works, OreWorksStayClosedWhileRivalOneStands) {
   }
 }
 
-TEST(Works, ClickOnlyWithSoundOn) {
-  Game game;
-  SetUpLevelParams(game.params, 2);
-  ScreenLogUi ui(game);
-  game.state.IdlePeople = 1000;
-  ToggleWorkPlace(game, Works::Stone, 1);
-  EXPECT_EQ(ui.sounds, std::vector<std::string>{"ClickChanel01 click01.wav"});
-  game.SoundOn = false;
-  ToggleWorkPlace(game, Works::Stone, 1);
-  EXPECT_EQ(ui.sounds.size(), 1u);
-}
-
 }  // namespace
 }  // namespace valorne
