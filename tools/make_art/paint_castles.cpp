@@ -2,6 +2,7 @@
 // castle) and under construction, the rival counties' castles, the large
 // castle pictures of the castle screen, and the build screen's buildings and
 // drawings.
+#include <algorithm>
 #include <cmath>
 
 #include "noise.h"
@@ -55,7 +56,9 @@ void Gate(Canvas& c, float cx, float bottom, float w, float h) {
 // Stage 1..5; 0 is a stage being built (scaffolding round a rising keep).
 void CastleStage(Canvas& c, float x, float y, float w, float h, int stage, Rgba banner,
                  std::uint32_t seed) {
-  float s = w / 150.0f;
+  // Drawn on a 150 x 170 plan (banners included), scaled to fit and centred.
+  float s = std::min(w / 150.0f, h / 170.0f);
+  x += (w - 150 * s) / 2;
   float bottom = y + h - 4 * s;
   c.FillEllipse(x + w * 0.52f, bottom, w * 0.5f, h * 0.12f, Hex(0x000000, 70));
   Rgba wall = Mix(kWall, Hex(0x8a8478), Hash01(static_cast<int>(seed), 1, 3));
@@ -75,7 +78,7 @@ void CastleStage(Canvas& c, float x, float y, float w, float h, int stage, Rgba 
       Tower(c, x + 52 * s, bottom - 16 * s, 46 * s, 70 * s, wall, roof, true);
       Palisade(c, x + 20 * s, bottom, 110 * s, 22 * s);
       Gate(c, x + 75 * s, bottom, 16 * s, 14 * s);
-      Banner(c, x + 75 * s, bottom - 125 * s, 22 * s, banner);
+      Banner(c, x + 75 * s, bottom - 124 * s, 22 * s, banner);
       return;
     case 2:  // keep and bailey: a wooden-walled yard with a gate tower
       Tower(c, x + 30 * s, bottom - 20 * s, 44 * s, 74 * s, wall, roof, true);
@@ -109,14 +112,14 @@ void CastleStage(Canvas& c, float x, float y, float w, float h, int stage, Rgba 
     default:  // castle: tall keep, four towers, curtain walls
       Tower(c, x + 16 * s, bottom - 26 * s, 24 * s, 62 * s, wall, roof, true);
       Tower(c, x + 110 * s, bottom - 26 * s, 24 * s, 62 * s, wall, roof, true);
-      Tower(c, x + 52 * s, bottom - 28 * s, 46 * s, 88 * s, wall, roof, true);
+      Tower(c, x + 52 * s, bottom - 28 * s, 46 * s, 74 * s, wall, roof, true);
       WallSegment(c, x + 10 * s, bottom, 130 * s, 34 * s, wall);
       Tower(c, x + 2 * s, bottom, 28 * s, 56 * s, wall, roof, true);
       Tower(c, x + 120 * s, bottom, 28 * s, 56 * s, wall, roof, true);
       Gate(c, x + 75 * s, bottom, 20 * s, 22 * s);
-      Banner(c, x + 75 * s, bottom - 160 * s, 26 * s, banner);
-      Banner(c, x + 16 * s, bottom - 104 * s, 18 * s, banner);
-      Banner(c, x + 134 * s, bottom - 104 * s, 18 * s, banner);
+      Banner(c, x + 75 * s, bottom - 143 * s, 22 * s, banner);
+      Banner(c, x + 16 * s, bottom - 122 * s, 18 * s, banner);
+      Banner(c, x + 134 * s, bottom - 122 * s, 18 * s, banner);
   }
 }
 

@@ -137,9 +137,8 @@ void Headgear(Canvas& c, const Look& l) {
   float cx = 58, cy = 62;
   Rgba steel = Hex(0xa8b0b8);
   switch (l.hat) {
-    case Hat::kHood:
-      c.FillEllipse(cx, cy - 6, 26, 28, l.hat_colour);
-      c.FillEllipse(cx, cy + 2, 17, 20, Hex(0xe0b088));
+    case Hat::kHood:  // drawn behind the face; here only its shadow over the brow
+      c.FillEllipse(cx, cy - 14, 17, 8, Shade(l.hat_colour, 0.8f));
       break;
     case Hat::kTonsure:
       c.FillEllipse(cx, cy - 16, 18, 8, Hex(0x6a4020));
@@ -210,6 +209,7 @@ Canvas Portrait(const Look& l, std::uint32_t seed) {
     c.FillRect(53, 112, 10, 38, l.trim);
     c.FillRect(38, 122, 40, 9, l.trim);
   }
+  if (l.hat == Hat::kHood) c.FillEllipse(58, 60, 27, 30, l.hat_colour);
   // Neck and head.
   c.FillRect(50, 80, 16, 22, Hex(0xd8a880));
   c.FillEllipse(58, 64, 17, 21, Hex(0xe8b890));
@@ -223,6 +223,8 @@ Canvas Portrait(const Look& l, std::uint32_t seed) {
   c.Line(61, 57, 69, 57, 1.8f, Hex(0x5a3a1a));
   c.Line(58, 62, 56, 71, 1.5f, Hex(0xb88060));
   c.Line(53, 76, 63, 76, 1.5f, Hex(0x8a4a3a));
+  if (l.hat == Hat::kHood && l.hat_colour.r < 0x30)
+    c.FillEllipse(58, 66, 18, 22, Hex(0x000000, 110));
   if (l.beard)
     c.FillPolygon({{42, 68}, {50, 82}, {58, 88}, {66, 82}, {74, 68}, {66, 75}, {50, 75}},
                   Hex(0x6a4020));
