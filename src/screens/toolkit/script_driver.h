@@ -1,0 +1,84 @@
+// The headless level's script: commands read from a stream, one a line,
+// that act on the open screens as the player would, on virtual time. While
+// a screen is open its modal loop keeps reading the script, so a click that
+// opens a screen lets the next lines act on that screen.
+//
+//   click FORM.CONTROL [left|right|middle]   button down and up on a control
+//   down FORM.CONTROL [button] / up FORM.CONTROL [button]
+//   move FORM.CONTROL                        the pointer comes onto a control
+//   select FORM.LIST N                       the player chooses entry N of a list
+//   type FORM.TEXTBOX TEXT                   the player types TEXT into a text box
+//   key NAME down|up                         a key (F6, Left, Return, A...)
+//   advance MS                               time passes; due timers fire in order
+//   show [FORM]                              the top screen (or FORM) as JSON
+//   forms                                    the open screens, bottom first
+//   timers                                   the timers and their state
+//   sounds                                   the sounds played so far
+//   shot FILE.png                            a picture of the open screens
+//   quit                                     ends the program (exit code 0)
+//
+// FORM alone (no .CONTROL) aims at the form's background. Blank lines and
+// lines starting with # are skipped. A command for a screen that is not the
+// top one, an unknown command or a bad argument ends the program with exit
+// code 3; input that ends while a screen is open, with exit code 4.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/snapshot.h"
+#include "platform/sound_channels.h"
+#include "screens/toolkit/event_source.h"
+#include "screens/toolkit/script_commands.h"
+
+namespace valorne {
+
+class Control;
+class Form;
+class Ui;
+
+inline constexpr int kScriptRefused = 3;
+inline constexpr int kScriptEndedInScreen = 4;
+
+class ScriptDriver : public EventSource {
+ public:
+  // Registers the screen commands in `commands`.
+  ScriptDriver(Ui& ui, VirtualClock& clock, ScriptCommands& commands, std::istream& in,
+               std::ostream& out, std::ostream& err);
+
+  // Where "shot" draws (none: "shot" is refused); where "sounds" looks.
+  void SetSnapshotMaker(SnapshotMaker* maker) { snapshots_ = maker; }
+  void SetSoundLog(const RecordedSoundChannels* sounds) { sounds_ = sounds; }
+
+  // Reads and runs the next command.
+  void Pump() override;
+  // Runs one line as a command; a refusal throws ProgramExit.
+  void Run(std::string_view line);
+  int line_number() const { return line_number_; }
+
+ private:
+  struct Target {
+    Form* form = nullptr;
+    Control* control = nullptr;  // nullptr: the form's background
+  };
+  void RegisterScreenCommands();
+  // FORM or FORM.CONTROL, on the top screen only.
+  Target Aim(const std::string& word) const;
+  ScriptResult PointerCommand(const ScriptArgs& args, int action);
+  ScriptResult Advance(const ScriptArgs& args);
+  [[noreturn]] void Refuse(const std::string& message) const;
+
+  Ui& ui_;
+  VirtualClock& clock_;
+  ScriptCommands& commands_;
+  std::istream& in_;
+  std::ostream& out_;
+  std::ostream& err_;
+  SnapshotMaker* snapshots_ = nullptr;
+  const RecordedSoundChannels* sounds_ = nullptr;
+  int line_number_ = 0;
+};
+
+}  // namespace valorne
