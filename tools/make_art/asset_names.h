@@ -100,6 +100,16 @@ inline constexpr Asset kAssets[] = {
     {"Field2Pic", Pic, 1},
     {"Field3Pic", Pic, 1},
     {"Field4Pic", Pic, 1},
+    // The village and windmill menu: look in, set on fire.
+    {"Village1Pic", Pic, 1},
+    {"Village2Pic", Pic, 1},
+    // The build screen's arrow, the go-to panel, a rival's relation (friendly,
+    // neutral, hostile).
+    {"ArrowRes", Pic, 1},
+    {"GoToPic", Pic, 1},
+    {"DiploStatusRes1", Pic, 1},
+    {"DiploStatusRes2", Pic, 1},
+    {"DiploStatusRes3", Pic, 1},
     // Works places (free, in use), army status (moves left, none left).
     {"SlotRes1", Pic, 1},
     {"SlotRes2", Pic, 1},

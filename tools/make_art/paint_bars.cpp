@@ -36,6 +36,7 @@ Canvas TopBar(const Context& ctx) {
   for (const auto& [name, r] : m.top_bar) {
     if (r.top >= kBar) continue;
     Inset(c, r, static_cast<std::uint32_t>(HashName(name)));
+    c.FillCircle(r.left - 16.0f, r.top + r.height / 2.0f, 15, Hex(0xf0e0b0, 70));
     LabelIcon(c, name, r.left - 29.0f, r.top + r.height / 2.0f - 13, 26);
   }
   // Plaques hanging below the bar for the status icons, the busy medallion

@@ -312,6 +312,47 @@ void RegisterFields(Registry& r) {
     Shield(c, 15, 15, 20, side::kArmy[1]);
     return c;
   });
+  r.Picture("Village1Pic", [](const Context&) {
+    Canvas c = Badge(Hex(0xd8c090));
+    Cottage(c, 8, 25, 15, 16, Hex(0x9a4a2a), false, 3);
+    return c;
+  });
+  r.Picture("Village2Pic", [](const Context&) {
+    Canvas c = Badge(Hex(0x5a3a2a));
+    c.Line(12, 27, 18, 13, 3, Hex(0x7a5030));
+    Flames(c, 13, 14, 11, 11, 5);
+    return c;
+  });
+  r.Picture("ArrowRes", [](const Context&) {
+    Canvas c(48, 32);
+    c.FillPolygon({{2, 11}, {30, 11}, {30, 3}, {46, 16}, {30, 29}, {30, 21}, {2, 21}},
+                  Hex(0xd83020));
+    c.FillPolygon({{2, 11}, {30, 11}, {30, 3}, {46, 16}, {2, 16}}, Hex(0xf06040));
+    c.Outline(Hex(0x3a1008));
+    return c;
+  });
+  r.Picture("GoToPic", [](const Context&) {
+    Canvas c(320, 240);
+    Parchment(c, 0, 0, 320, 240, 17, true);
+    c.Line(110, 150, 210, 50, 8, Hex(0x8a9098));
+    c.Line(210, 150, 110, 50, 8, Hex(0x8a9098));
+    c.Line(110, 130, 130, 150, 6, Hex(0x6a4a20));
+    c.Line(210, 130, 190, 150, 6, Hex(0x6a4a20));
+    Shield(c, 160, 100, 46, side::kArmy[1]);
+    return c;
+  });
+  for (int k = 0; k < 3; ++k)
+    r.Picture("DiploStatusRes" + std::to_string(k + 1), [k](const Context&) {
+      const Rgba kRelations[] = {Hex(0x3a9a40), Hex(0xd0b040), Hex(0xc02828)};
+      Canvas c = Badge(kRelations[k]);
+      if (k == 0) c.Polyline({{9, 17}, {14, 22}, {23, 10}}, 3, Hex(0xf8f0d8));
+      if (k == 1) c.FillRect(9, 14, 14, 4, Hex(0xf8f0d8));
+      if (k == 2) {
+        c.Line(9, 23, 23, 9, 2.5f, Hex(0xf8f0d8));
+        c.Line(9, 9, 23, 23, 2.5f, Hex(0xf8f0d8));
+      }
+      return c;
+    });
   r.Picture("WalkToRes", [](const Context&) { return Marker(false); });
   r.Picture("WalkToRes_hover", [](const Context&) { return Marker(true); });
 }
