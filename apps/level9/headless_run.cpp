@@ -1,0 +1,64 @@
+// The level without a window: screens and timers on virtual time, driven by
+// the script on standard input; screenshots through SDL's software renderer.
+#include <iostream>
+
+#include "level_run.h"
+#include "platform/clock.h"
+#include "platform/sdl/offscreen_canvas.h"
+#include "platform/sound_channels.h"
+#include "platform/window.h"
+#include "screens/toolkit/script_driver.h"
+
+namespace valorne {
+
+namespace {
+
+// The machine as the script sees it: one sound device (so the settings
+// decide about sound), message boxes told on standard error, and the
+// display size handed to the screens.
+class ScriptServices : public HeadlessServices {
+ public:
+  explicit ScriptServices(int dpi) {
+    dots_per_inch = dpi;
+    sound_devices = 1;
+  }
+  Ui* ui = nullptr;
+
+  void ShowMessageBox(std::string_view title, std::string_view text) override {
+    HeadlessServices::ShowMessageBox(title, text);
+    std::cerr << "level9: message box: " << title << ": " << text << "\n";
+  }
+  bool SetDisplayMode(int width, int height, int bits_per_pixel) override {
+    HeadlessServices::SetDisplayMode(width, height, bits_per_pixel);
+    if (ui) ui->SetDisplaySize({width, height});
+    return true;
+  }
+};
+
+}  // namespace
+
+int RunHeadless(Game& game, const ProgramArguments& arguments) {
+  VirtualClock clock;
+  RecordedSoundChannels sound;
+  RecordedPointer pointer;
+  ScriptServices services(arguments.dots_per_inch);
+  ScreenRegistry registry;
+  RegisterGameScreens(registry);
+  Ui ui(game, registry, {clock, sound, pointer, services});
+  services.ui = &ui;
+  game.set_ui(&ui);
+
+  ScriptCommands commands;
+  ScriptDriver driver(ui, clock, commands, std::cin, std::cout, std::cerr);
+  SdlSnapshotMaker shots;
+  driver.SetSnapshotMaker(&shots);
+  driver.SetSoundLog(&sound);
+  ui.SetEventSource(&driver);
+  RegisterGameCommands(commands, game);
+
+  const int code = RunLevel(game, ui, services, nullptr);
+  game.set_ui(nullptr);
+  return code;
+}
+
+}  // namespace valorne

@@ -1,0 +1,80 @@
+#include "platform/sdl/posix_process.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace valorne {
+
+bool StartDetached(const std::filesystem::path& program, std::string* error) {
+  // Everything the children need is made before forking: after fork only
+  // calls that are safe in a copy of a threaded program are made.
+  const std::string path = program.string();
+  const std::string folder = program.has_parent_path() ? program.parent_path().string() : ".";
+  char* const argv[] = {const_cast<char*>(path.c_str()), nullptr};
+
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0) {
+    if (error) *error = std::strerror(errno);
+    return false;
+  }
+  const pid_t middle = fork();
+  if (middle < 0) {
+    if (error) *error = std::strerror(errno);
+    close(report[0]);
+    close(report[1]);
+    return false;
+  }
+  if (middle == 0) {
+    // The middle child starts the program and leaves at once, so that the
+    // program is nobody's child and nothing waits for it.
+    setsid();
+    const pid_t child = fork();
+    if (child == 0) {
+      if (chdir(folder.c_str()) == 0) execv(path.c_str(), argv);
+      const int e = errno;
+      (void)!write(report[1], &e, sizeof e);
+      _exit(127);
+    }
+    if (child < 0) {
+      const int e = errno;
+      (void)!write(report[1], &e, sizeof e);
+    }
+    _exit(0);
+  }
+  close(report[1]);
+  int status = 0;
+  while (waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+  }
+  // The pipe closes without a word when the program has started.
+  int failure = 0;
+  ssize_t got = 0;
+  do {
+    got = read(report[0], &failure, sizeof failure);
+  } while (got < 0 && errno == EINTR);
+  close(report[0]);
+  if (got == 0) return true;
+  if (error)
+    *error = got == static_cast<ssize_t>(sizeof failure) ? std::strerror(failure) : "unknown";
+  return false;
+}
+
+InstanceLock::InstanceLock(const std::filesystem::path& file) {
+  fd_ = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd_ < 0) {
+    // A folder the level cannot write to: no other copy can lock it either.
+    held_ = true;
+    return;
+  }
+  held_ = flock(fd_, LOCK_EX | LOCK_NB) == 0;
+}
+
+InstanceLock::~InstanceLock() {
+  if (fd_ >= 0) close(fd_);
+}
+
+}  // namespace valorne

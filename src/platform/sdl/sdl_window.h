@@ -1,0 +1,48 @@
+// The level's window: the display size chosen by the settings, drawn scaled
+// into a window of any size with black bars where the shapes differ;
+// resizable; Alt+Enter switches between window and full screen. It waits
+// for events (never spins), converts them to the game's events and key
+// names, and takes the mouse pointer from pointer files.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/window.h"
+
+namespace valorne {
+
+struct SdlWindowError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+class SdlWindow : public Window {
+ public:
+  // Opens the window; an SdlWindowError says why it cannot.
+  SdlWindow(const std::string& title, Size display);
+  ~SdlWindow() override;
+  SdlWindow(const SdlWindow&) = delete;
+  SdlWindow& operator=(const SdlWindow&) = delete;
+
+  std::optional<InputEvent> WaitEvent(int timeout_ms) override;
+  std::optional<InputEvent> PollEvent() override;
+  Canvas& BeginFrame() override;
+  void EndFrame() override;
+  Size DisplaySize() const override;
+  void SetDisplaySize(Size size) override;
+
+  bool SetPointerFile(const std::filesystem::path& file) override;
+  void UseSystemPointer() override;
+  void ShowPointer(bool shown) override;
+
+  void ToggleFullScreen();
+  // The native window for the message boxes (an SDL_Window*).
+  void* native() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace valorne
