@@ -1,0 +1,191 @@
+// The real level program, run headless with small scripts through a pipe.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "support/json_reader.h"
+#include "support/temp_dir.h"
+
+namespace valorne {
+namespace {
+
+using testing::ParseJson;
+using testing::ReadBytes;
+using testing::ReadText;
+using testing::TempDir;
+using testing::WriteBytes;
+using testing::WriteText;
+
+struct Outcome {
+  int code = -1;
+  std::vector<std::string> lines;  // standard output
+  std::string err;
+};
+
+// A game folder of its own for each run: the settings and texts of the built
+// game folder, so runs do not share saves.
+class GameFolder {
+ public:
+  GameFolder() {
+    const std::filesystem::path built = VALORNE_GAME_DIR;
+    for (const char* name : {"Optim.rx", "Options.rx", "Advanced.rx", "LGame.rx", "levelinfo.rx"}) {
+      std::filesystem::copy_file(built / name, game() / name);
+    }
+    std::filesystem::copy(built / "localizations", game() / "localizations");
+  }
+  std::filesystem::path game() const { return dir_.path(); }
+  std::filesystem::path scratch(const std::string& name) const { return scratch_ / name; }
+
+  Outcome Run(const std::string& script, const std::string& arguments = "") const {
+    WriteText(scratch("script.txt"), script);
+    const std::string command =
+        "'" + std::string(VALORNE_LEVEL9) + "' --headless --app-path '" + game().string() + "' " +
+        arguments + " < '" + scratch("script.txt").string() + "' > '" +
+        scratch("out.txt").string() + "' 2> '" + scratch("err.txt").string() + "'";
+    const int status = std::system(command.c_str());
+    Outcome outcome;
+    outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream out(ReadText(scratch("out.txt")));
+    for (std::string line; std::getline(out, line);) outcome.lines.push_back(line);
+    outcome.err = ReadText(scratch("err.txt"));
+    return outcome;
+  }
+
+ private:
+  TempDir dir_;
+  TempDir scratch_dir_;
+  std::filesystem::path scratch_ = scratch_dir_.path();
+};
+
+TEST(Level9Headless, ScriptsEndWithTheirExitCodes) {
+  struct Case {
+    std::string script;
+    int code;
+    std::vector<std::string> lines;
+    std::string err;  // a part of standard error
+  };
+  const Case cases[] = {
+      {"forms\nclick TipsFrm.CloseBtn\n# the map is next\n\nforms\nquit\n",
+       0,
+       {R"(["TipsFrm"])", R"(["Camp1Frm"])"},
+       ""},
+      {"forms\n", 4, {R"(["TipsFrm"])"}, "the script ended while TipsFrm is open"},
+      {"click TipsFrm.CloseBtn\n", 4, {}, "the script ended while Camp1Frm is open"},
+      {"click Camp1Frm.CloseBtn\n",
+       3,
+       {},
+       "line 1: Camp1Frm is not open; the top screen is TipsFrm"},
+      {"click TipsFrm.CloseBtn\nclick TipsFrm.CloseBtn\n",
+       3,
+       {},
+       "line 2: TipsFrm is not open; the top screen is Camp1Frm"},
+      {"fly away\n", 3, {}, "line 1: unknown command fly"},
+      {"key F6 pressed\n", 3, {}, "line 1: a key goes down or up, not pressed"},
+      // Closing the map ends the level: the rest of the script is not read.
+      {"click TipsFrm.CloseBtn\nclick Camp1Frm.CloseBtn\nthis is never read\n", 0, {}, ""},
+  };
+  GameFolder folder;
+  for (const Case& c : cases) {
+    const Outcome o = folder.Run(c.script);
+    EXPECT_EQ(o.code, c.code) << c.script << o.err;
+    EXPECT_EQ(o.lines, c.lines) << c.script;
+    EXPECT_NE(o.err.find(c.err), std::string::npos) << c.script << "\n" << o.err;
+  }
+}
+
+TEST(Level9Headless, BadArgumentsAreRefusedWithExitCode3) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"--rnd 1", "--rnd takes a number from 0 up to (not including) 1, not 1"},
+      {"--rnd -0.5", "not -0.5"},
+      {"--rnd half", "not half"},
+      {"--seed 12x", "--seed takes a whole number, not 12x"},
+      {"--seed 3 --rnd 0.5", "give --seed or --rnd, not both"},
+      {"--dpi 0", "--dpi takes a whole number from 1 to 10000, not 0"},
+      {"--dpi", "--dpi needs a value"},
+      {"--fast", "unknown argument --fast"},
+      {"--app-path /no/such/folder", "the game folder /no/such/folder does not exist"},
+  };
+  GameFolder folder;
+  for (const auto& [arguments, message] : cases) {
+    const Outcome o = folder.Run("quit\n", arguments);
+    EXPECT_EQ(o.code, 3) << arguments;
+    EXPECT_NE(o.err.find(message), std::string::npos) << arguments << "\n" << o.err;
+    EXPECT_NE(o.err.find("usage: level9"), std::string::npos) << arguments;
+  }
+}
+
+TEST(Level9Headless, AScreenOfUnusualDensityStopsTheLevelWithAMessage) {
+  GameFolder folder;
+  const Outcome o = folder.Run("quit\n", "--dpi 100");
+  EXPECT_EQ(o.code, 0);
+  EXPECT_TRUE(o.lines.empty());
+  EXPECT_NE(o.err.find("message box: Valorne: "), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("100"), std::string::npos) << o.err;
+}
+
+TEST(Level9Headless, ShowPrintsTheTopScreenAsJson) {
+  GameFolder folder;
+  const Outcome o = folder.Run("show\nclick TipsFrm.CloseBtn\nshow Camp1Frm\nquit\n", "--dpi 120");
+  ASSERT_EQ(o.code, 0) << o.err;
+  ASSERT_EQ(o.lines.size(), 2u);
+  const auto tips = ParseJson(o.lines[0]);
+  EXPECT_EQ(tips["name"].str(), "TipsFrm");
+  const auto map = ParseJson(o.lines[1]);
+  EXPECT_EQ(map["name"].str(), "Camp1Frm");
+  bool found = false;
+  for (const auto& control : map["controls"].array()) {
+    if (control["name"].str() != "CloseBtn") continue;
+    found = true;
+    EXPECT_EQ(control["kind"].str(), "button");
+    EXPECT_TRUE(control["enabled"].boolean());
+    // 120 dots per inch: the screens are shown as drawn, not enlarged.
+    EXPECT_EQ(control["width"].number(), 120);
+  }
+  EXPECT_TRUE(found);
+}
+
+TEST(Level9Headless, ShotDrawsTheOpenScreensAtTheChosenDisplaySize) {
+  GameFolder folder;
+  // Ask the display settings for 1024 x 768.
+  std::vector<unsigned char> display = ReadBytes(folder.game() / "Optim.rx");
+  ASSERT_EQ(display.size(), 23u);
+  display[16] = 1;
+  WriteBytes(folder.game() / "Optim.rx", display);
+  const auto shot = folder.scratch("map.png");
+  const Outcome o = folder.Run("click TipsFrm.CloseBtn\nshot " + shot.string() + "\nquit\n");
+  ASSERT_EQ(o.code, 0) << o.err;
+  const std::vector<unsigned char> png = ReadBytes(shot);
+  ASSERT_GT(png.size(), 1000u);
+  EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+  auto big_endian = [&](std::size_t at) {
+    return (png[at] << 24) | (png[at + 1] << 16) | (png[at + 2] << 8) | png[at + 3];
+  };
+  EXPECT_EQ(big_endian(16), 1024);
+  EXPECT_EQ(big_endian(20), 768);
+}
+
+TEST(Level9Headless, TheSameSeedGivesTheSameLevel) {
+  auto first_save = [](const std::string& arguments) {
+    GameFolder folder;
+    const Outcome o = folder.Run("quit\n", arguments);
+    EXPECT_EQ(o.code, 0) << o.err;
+    return ReadBytes(folder.game() / "Save Game" / "FirstSave.s9_");
+  };
+  const auto a = first_save("--seed 7");
+  EXPECT_EQ(a.size(), 792u);
+  EXPECT_EQ(a, first_save("--seed 7"));
+  EXPECT_NE(a, first_save("--seed 8"));
+  EXPECT_EQ(first_save("--rnd 0.25"), first_save("--rnd 0.25"));
+}
+
+TEST(Level9Headless, DumpSaveOfAMissingFileFails) {
+  GameFolder folder;
+  const Outcome o =
+      folder.Run("", "--dump-save '" + (folder.game() / "nothing.s9_").string() + "'");
+  EXPECT_EQ(o.code, 2);
+  EXPECT_FALSE(o.err.empty());
+}
+
+}  // namespace
+}  // namespace valorne
