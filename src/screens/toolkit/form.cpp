@@ -49,7 +49,11 @@ Form::Form(Ui& ui, const FormSpec& spec)
   for (const ControlSpec& c : spec.controls) Create(c);
 }
 
-Form::~Form() = default;
+// A screen made but never shown (or shown and closed) leaves no handler of
+// its own behind on the timer screen.
+Form::~Form() {
+  ui_.ReleaseTimers(*this);
+}
 
 Game& Form::game() const {
   return ui_.game();

@@ -14,6 +14,13 @@ Ui::Ui(Game& game, const ScreenRegistry& registry, UiDevices devices)
 
 Ui::~Ui() {
   if (&game_.ui() == this) game_.set_ui(nullptr);
+  // The timer screen goes first and alone: while it goes, no form releases
+  // timers into it.
+  timer_frm_.reset();
+}
+
+void Ui::ReleaseTimers(const Form& form) {
+  if (timer_frm_ && timer_frm_.get() != &form) timer_frm_->Release(form);
 }
 
 void Ui::SetDisplaySize(Size size) {
@@ -55,7 +62,7 @@ void Ui::Place(Form& form) {
 void Ui::Forget(Form& form) {
   auto it = std::find(stack_.begin(), stack_.end(), &form);
   if (it != stack_.end()) stack_.erase(it);
-  timer_frm_->Release(form);
+  ReleaseTimers(form);
   if (hovered_ && &hovered_->form() == &form) hovered_ = nullptr;
   if (pressed_ && &pressed_->form() == &form) pressed_ = nullptr;
   pressing_ = false;

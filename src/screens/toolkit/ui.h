@@ -102,6 +102,8 @@ class Ui : public GameUi {
   Timer* NextTimer() const;
   // Fires the timers that are due now, each once, in order of due time.
   void FireDueTimers();
+  // Takes away the timer handlers a form gave (when it closes or goes).
+  void ReleaseTimers(const Form& form);
 
   // --- Input ---
   // An event of the window, in display units.

@@ -100,5 +100,18 @@ TEST(Timers, ClosingAScreenTakesAwayTheTimerHandlersItGave) {
   EXPECT_THROW(s.ui.timer("NoSuchTimer"), ToolkitError);
 }
 
+TEST(Timers, AScreenMadeButNeverShownLeavesNoHandlerBehind) {
+  testing::Screens s;
+  {
+    Form unseen(s.ui, {.name = "ArmyFrm", .size = {10, 10}});
+    s.ui.timers().Bind("ArmyTimer", unseen, [] {});
+    s.ui.timer("ArmyTimer").SetInterval(5);
+    s.ui.timer("ArmyTimer").SetEnabled(true);
+    EXPECT_EQ(s.ui.NextTimer(), &s.ui.timer("ArmyTimer"));
+  }
+  EXPECT_FALSE(s.ui.timer("ArmyTimer").has_handler());
+  EXPECT_EQ(s.ui.NextTimer(), nullptr);
+}
+
 }  // namespace
 }  // namespace valorne
