@@ -1,0 +1,86 @@
+#include "county/tax_frm.h"
+
+#include "county/county_frm_look.h"
+#include "county/people_tax.h"
+#include "screens/toolkit/ui.h"
+
+namespace valorne {
+
+namespace {
+
+using namespace county_look;
+
+constexpr int kWidth = 400;
+constexpr int kHeight = 340;
+constexpr int kRateTop = 76;
+constexpr int kRateWidth = 120;
+constexpr int kCaptionLeft = 50;
+constexpr int kFigureLeft = 260;
+constexpr int kFigureWidth = 90;
+
+constexpr int RowTop(int row) {
+  return 160 + (row - 1) * 32;
+}
+constexpr ControlSpec Row(int row, std::string_view words) {
+  return RowCaption("RowLbl", row,
+                    {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kRowHeight}, words);
+}
+constexpr ControlSpec RowFigure(std::string_view name, int row) {
+  return Figure(name, {kFigureLeft, RowTop(row), kFigureWidth, kRowHeight});
+}
+
+const ControlSpec kControls[] = {
+    Title("FrmTitleLbl", kWidth, 16, {3, 83}),
+    Rule("TitleRule", {60, 56, kWidth - 120, 2}),
+    {.name = "TaxDown",
+     .kind = ControlKind::AniButton,
+     .rect = {(kWidth - kRateWidth) / 2 - kOkSize - 8, kRateTop, kOkSize, kOkSize},
+     .picture = "DownAniBtn",
+     .hover_picture = "DownAniBtn_hover"},
+    {.name = "TaxLbl",
+     .kind = ControlKind::Label,
+     .rect = {(kWidth - kRateWidth) / 2, kRateTop, kRateWidth, kOkSize},
+     .fore = look::kInk,
+     .back = look::kParchmentDark,
+     .font_size = 30,
+     .align = TextAlign::Centre},
+    {.name = "TaxUp",
+     .kind = ControlKind::AniButton,
+     .rect = {(kWidth + kRateWidth) / 2 + 8, kRateTop, kOkSize, kOkSize},
+     .picture = "UpAniBtn",
+     .hover_picture = "UpAniBtn_hover"},
+    Row(1, "Gold each turn"),
+    RowFigure("GoldLbl", 1),
+    Row(2, "Happiness each turn"),
+    RowFigure("HappinessLbl", 2),
+    OkButton((kWidth - kOkSize) / 2, kHeight - kOkSize - 20),
+};
+
+}  // namespace
+
+TaxFrm::TaxFrm(Game&, Ui& ui)
+    : Form(ui, {.name = "TaxFrm", .size = {kWidth, kHeight}, .controls = kControls}) {
+  OnForm(FormEvent::Load, [this] { ShowFigures(); });
+  On("TaxUp", FormEvent::Click, &TaxFrm::TaxUp_Click);
+  On("TaxDown", FormEvent::Click, &TaxFrm::TaxDown_Click);
+  On("OkAniBtn", FormEvent::Click, [this] { Close(); });
+}
+
+void TaxFrm::TaxUp_Click() {
+  TaxUp(game());
+  ShowFigures();
+}
+
+void TaxFrm::TaxDown_Click() {
+  TaxDown(game());
+  ShowFigures();
+}
+
+void TaxFrm::ShowFigures() {
+  const TaxFigures f = TaxScreenFigures(game().state);
+  (*this)["TaxLbl"].SetText(f.Tax);
+  (*this)["GoldLbl"].SetText(f.Gold);
+  (*this)["HappinessLbl"].SetText(f.Happiness);
+}
+
+}  // namespace valorne
