@@ -67,6 +67,13 @@ struct LiveState {
   bool FieldMenuShown = false;
   std::string_view CropsPicture = "CropsRes1";
   OneBased<std::string_view, 10> FieldPictures;
+
+  // The campaign map (screens/): the three lines of its information panel,
+  // the name of the place clicked (`Helper4`), its description (`Helper3`)
+  // and a state line (`Helper5`). Category 0 leaves a line empty.
+  TextRef InfoName{};
+  TextRef InfoText{};
+  TextRef InfoState{};
 };
 
 class Game {

@@ -1,0 +1,89 @@
+#include "screens/camp1_frm.h"
+
+#include "county/fields.h"
+#include "platform/data_files.h"
+#include "screens/toolkit/ui.h"
+#include "state/game.h"
+
+namespace valorne {
+
+namespace {
+
+bool IsStrip(std::string_view name) {
+  return name == "TopMargin" || name == "BottomMargin" || name == "LeftMargin" ||
+         name == "RightMargin";
+}
+
+Byte StripDirection(std::string_view name) {
+  if (name == "TopMargin") return kScrollUp;
+  if (name == "BottomMargin") return kScrollDown;
+  if (name == "LeftMargin") return kScrollLeft;
+  return kScrollRight;
+}
+
+}  // namespace
+
+Camp1Frm::Camp1Frm(Game& game, Ui& ui)
+    : Camp1Layout(LoadMapLayout(DataFile(game.AppPath, kCountyMapFile)), ui.display_size()),
+      Form(ui, {.name = "Camp1Frm",
+                .size = form_size(),
+                .controls = table(),
+                .centred = true,
+                .enlarges = false}) {
+  BindHandlers();
+  BindMapObjects();
+}
+
+void Camp1Frm::BindHandlers() {
+  OnForm(FormEvent::Load, [this] { Form_Load(); });
+  OnForm(FormEvent::Activate, [this] { Form_Activate(); });
+  OnForm(FormEvent::Deactivate, [this] { StopScrolling(); });
+  OnForm(FormEvent::MouseMove, [this] { PointerOverBackground(); });
+  OnForm(FormEvent::KeyDown, [this](const EventArgs& a) { ArrowKey(a); });
+  OnForm(FormEvent::KeyUp, [this](const EventArgs& a) { QuickKey(a); });
+
+  // The pointer over anything but a command button or an edge strip counts
+  // as the background: scrolling stops and the help goes.
+  for (const auto& c : controls()) {
+    Control& control = *c;
+    const std::string& name = control.name();
+    if (const MapCommand* command = FindMapCommand(name)) {
+      control.AddHandler(FormEvent::MouseMove, [this, command, &control](const EventArgs&) {
+        CommandHover(*command, control);
+      });
+      control.AddHandler(FormEvent::Click,
+                         [this, command](const EventArgs&) { CommandClick(*command); });
+    } else if (IsStrip(name)) {
+      const Byte direction = StripDirection(name);
+      control.AddHandler(FormEvent::MouseMove,
+                         [this, direction](const EventArgs&) { EnterStrip(direction); });
+    } else {
+      control.AddHandler(FormEvent::MouseMove,
+                         [this](const EventArgs&) { PointerOverBackground(); });
+    }
+  }
+  if (Find("Image1")) On("Image1", FormEvent::Click, [this] { this->ui().Open("TipsFrm"); });
+}
+
+void Camp1Frm::Form_Load() {
+  RestoreFieldPictures(game());
+  PlaceMapAtStart();
+  StartAmbientTimers();
+  ShowTime();
+}
+
+// Whatever a screen opened over the map did (a load among it), the map shows
+// the state as it now is.
+void Camp1Frm::Form_Activate() {
+  RestoreFieldPictures(game());
+  RedrawAll();
+}
+
+void Camp1Frm::RedrawAll() {
+  RedrawStatusBar();
+  RedrawMap();
+  ShowHelper();
+  RedrawInfoPanel();
+}
+
+}  // namespace valorne
