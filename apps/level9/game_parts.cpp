@@ -2,7 +2,6 @@
 // commands. Each part adds one call here when its registration exists.
 #include "level/level_commands.h"
 #include "level/level_screens.h"
-#include "level/level_screens.h"
 #include "level_run.h"
 
 namespace valorne {
