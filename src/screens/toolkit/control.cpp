@@ -166,6 +166,18 @@ void Control::SetColourKey(std::optional<Colour> key) {
   Changed();
 }
 
+void Control::SetStripFrame(std::optional<int> frame) {
+  if (strip_frame_ == frame) return;
+  strip_frame_ = frame;
+  Changed();
+}
+
+void Control::SetOpacity(std::uint8_t opacity) {
+  if (opacity_ == opacity) return;
+  opacity_ = opacity;
+  Changed();
+}
+
 void Control::SetFore(Colour colour) {
   if (fore_ == colour) return;
   fore_ = colour;

@@ -74,6 +74,14 @@ class Control : public GlyphSink {
   void SetHoverPicture(std::string_view picture);
   const std::optional<Colour>& colour_key() const { return colour_key_; }
   void SetColourKey(std::optional<Colour> key);
+  // Frame `frame` of a strip of square frames (each as wide as the picture
+  // is high), counted round the strip: an animation shown one frame at a
+  // time. None shows the whole picture.
+  const std::optional<int>& strip_frame() const { return strip_frame_; }
+  void SetStripFrame(std::optional<int> frame);
+  // How opaque the picture is drawn: 0 not at all, 255 fully (the fades).
+  std::uint8_t opacity() const { return opacity_; }
+  void SetOpacity(std::uint8_t opacity);
   Colour fore() const { return fore_; }
   void SetFore(Colour colour);
   const std::optional<Colour>& back() const { return back_; }
@@ -113,6 +121,8 @@ class Control : public GlyphSink {
   void Changed() const;
   virtual void TextChanged() {}
   TextStyle Style() const;
+  // How the control's picture is drawn: colour key, strip frame, opacity.
+  PictureStyle PictureLook(Canvas& canvas, const std::string& picture) const;
 
  private:
   friend class Form;
@@ -132,6 +142,8 @@ class Control : public GlyphSink {
   std::string picture_;
   std::string hover_picture_;
   std::optional<Colour> colour_key_;
+  std::optional<int> strip_frame_;
+  std::uint8_t opacity_ = 255;
   Colour fore_;
   std::optional<Colour> back_;
   int font_size_;

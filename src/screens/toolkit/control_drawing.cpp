@@ -17,26 +17,42 @@ void Veil(Canvas& canvas, const Rect& screen) {
   canvas.Blend(screen, kDisabledVeil, 110);
 }
 
-PictureStyle Keyed(const std::optional<Colour>& key) {
-  PictureStyle style;
-  style.colour_key = key;
-  return style;
+// The frame of a strip of square frames, counted round the strip.
+Rect StripFrame(Size strip, int frame) {
+  const int side = strip.height;
+  const int frames = std::max(1, strip.width / side);
+  const int k = ((frame % frames) + frames) % frames;
+  return {k * side, 0, side, side};
 }
 }  // namespace
+
+PictureStyle Control::PictureLook(Canvas& canvas, const std::string& picture) const {
+  PictureStyle style;
+  style.colour_key = colour_key_;
+  style.alpha = opacity_;
+  if (strip_frame_) {
+    const std::optional<Size> size = canvas.PictureSize(picture);
+    if (size && size->height > 0 && size->width >= size->height) {
+      style.source = StripFrame(*size, *strip_frame_);
+    }
+  }
+  return style;
+}
 
 void Control::Draw(Canvas& canvas, const Rect& screen) const {
   if (back_) canvas.Fill(screen, *back_);
   switch (kind_) {
     case ControlKind::Image:
     case ControlKind::Picture:
-      if (!picture_.empty()) canvas.Picture(picture_, screen, Keyed(colour_key_));
+      if (!picture_.empty() && opacity_ > 0)
+        canvas.Picture(picture_, screen, PictureLook(canvas, picture_));
       break;
     case ControlKind::AniButton:
     case ControlKind::Button: {
       const Rect face = pressed_ ? screen.Moved(1, 1) : screen;
       const std::string& look = hovered_ && !hover_picture_.empty() ? hover_picture_ : picture_;
       if (!look.empty()) {
-        canvas.Picture(look, face, Keyed(colour_key_));
+        canvas.Picture(look, face, PictureLook(canvas, look));
         if (hovered_ && hover_picture_.empty() && enabled_) canvas.Blend(face, kHoverGlow, 60);
       } else {
         look::WoodButton(canvas, screen, hovered_ && enabled_, pressed_);
@@ -57,7 +73,7 @@ void Control::Draw(Canvas& canvas, const Rect& screen) const {
       break;
   }
   if (!picture_.empty() && kind_ != ControlKind::Image && kind_ != ControlKind::Picture) {
-    canvas.Picture(picture_, screen, Keyed(colour_key_));
+    canvas.Picture(picture_, screen, PictureLook(canvas, picture_));
   }
   if (kind_ != ControlKind::Frame) canvas.Text(screen, Text(), Style());
 }

@@ -44,6 +44,7 @@ Form::Form(Ui& ui, const FormSpec& spec)
       rect_{0, 0, spec.size.width, spec.size.height},
       centred_(spec.centred),
       enlarges_(spec.enlarges),
+      page_(spec.page),
       background_(spec.background) {
   if (name_.empty()) throw ToolkitError("a form needs a name");
   for (const ControlSpec& c : spec.controls) Create(c);
@@ -250,10 +251,10 @@ void Form::Draw(Canvas& canvas) const {
   const Rect clip = rect_.Intersect(whole);
   if (clip.Empty()) return;
   canvas.SetClip(clip);
-  if (background_.empty()) {
-    look::WoodFramedPage(canvas, rect_);
-  } else {
+  if (!background_.empty()) {
     canvas.Picture(background_, rect_);
+  } else if (page_) {
+    look::WoodFramedPage(canvas, rect_);
   }
   DrawControls(canvas, top_level_, {rect_.left, rect_.top}, clip);
   canvas.SetClip(std::nullopt);

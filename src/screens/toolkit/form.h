@@ -42,6 +42,8 @@ struct FormSpec {
   std::string_view background{};  // a picture filling the form; none draws parchment
   bool centred = true;            // placed in the middle of the display
   bool enlarges = true;           // enlarged by a quarter in the large screen mode
+  bool page = true;               // without a background: a parchment page; false draws none,
+                                  // so the screens below show between the controls
 };
 
 class Form {
@@ -121,6 +123,7 @@ class Form {
   double scale() const { return scale_; }
 
   const std::string& background() const { return background_; }
+  bool page() const { return page_; }
   void SetBackground(std::string_view picture);
 
   // Closes the screen: its modal loop ends and it unloads.
@@ -155,6 +158,7 @@ class Form {
   Rect rect_;
   bool centred_;
   bool enlarges_;
+  bool page_;
   double scale_ = 1.0;
   std::string background_;
   bool closed_ = false;

@@ -30,7 +30,8 @@ class RecordingCanvas : public Canvas {
   }
   bool Picture(std::string_view name, const Rect& dest, const PictureStyle& style) override {
     calls.push_back("picture " + std::string(name) + " " + Where(dest) +
-                    (style.source ? " from " + Where(*style.source) : std::string()));
+                    (style.source ? " from " + Where(*style.source) : std::string()) +
+                    (style.alpha < 255 ? " alpha " + std::to_string(style.alpha) : std::string()));
     return pictures.contains(name);
   }
   std::optional<Size> PictureSize(std::string_view name) override {
