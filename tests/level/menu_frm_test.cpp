@@ -250,5 +250,18 @@ TEST(MenuFrm, SaveAndExitWritesItsSaveAndEndsTheLevel) {
   EXPECT_TRUE(s.services.started.empty());
 }
 
+TEST(MenuFrm, SaveAndExitThatCannotSaveKeepsTheLevelRunning) {
+  LevelScreens s;
+  testing::WriteText(s.dir / "Save Game", "a file where the save folder belongs");
+  s.Click("SaveExitLbl");
+  s.Look([&] {
+    EXPECT_EQ(s.TopName(), "MenuFrm");
+    EXPECT_NE(s.Read("Helper").find("cannot be made"), std::string::npos) << s.Read("Helper");
+  });
+  s.Click("ResumeLbl");
+  s.Run("MenuFrm");
+  EXPECT_FALSE(s.game.live.ProgramEnding);
+}
+
 }  // namespace
 }  // namespace valorne
