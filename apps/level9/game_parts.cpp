@@ -1,8 +1,10 @@
 // Where the parts of the game hand the program their screens and script
 // commands. Each part adds one call here when its registration exists.
+#include "county/field_screens.h"
 #include "level/level_commands.h"
 #include "level/level_screens.h"
 #include "level_run.h"
+#include "screens/map_screens.h"
 
 namespace valorne {
 
@@ -11,6 +13,8 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   // are built (RegisterCountyScreens(registry) and the like); until then
   // every screen opens as a placeholder.
   RegisterLevelScreens(registry);
+  RegisterFieldScreens(registry);
+  RegisterMapScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {
