@@ -1,5 +1,6 @@
 #include "level/menu_options_frm.h"
 
+#include <cmath>
 #include <string>
 
 #include "level/options_rules.h"
@@ -182,7 +183,8 @@ void MenuOptionsPages::ShowVolumes() {
   const AdvancedOptions& o = menu_.game().options;
   const auto bar = [this](std::string_view name, std::string_view step_label, int step) {
     Control& c = menu_[name];
-    c.SetWidth(VolumeBarWidth(step));
+    // 30 units a step, enlarged with the page in the large screen mode.
+    c.SetWidth(static_cast<int>(std::lround(VolumeBarWidth(step) * menu_.scale())));
     c.SetVisible(step > 0);
     menu_[step_label].SetText(std::to_string(step) + " / 10");
   };

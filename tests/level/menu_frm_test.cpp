@@ -107,6 +107,22 @@ TEST(MenuFrm, VolumeButtonsStepBy350UpToTen) {
   s.Run("MenuFrm");
 }
 
+TEST(MenuFrm, BarsGrowWithTheLargeScreenMode) {
+  LevelScreens s;
+  s.game.LargeScreenMode = true;
+  s.game.options.SoundStep = 4;
+  s.Click("MoreOptionsLbl");
+  s.Look([&] {
+    EXPECT_EQ(s.Top()["MusicVolumeCtrl"].width(), 375);
+    EXPECT_EQ(s.Top()["SoundVolumeCtrl"].width(), 150);
+  });
+  s.Click("SoundsUp");
+  s.Look([&] { EXPECT_EQ(s.Top()["SoundVolumeCtrl"].width(), 188); });  // 150 units * 1.25
+  s.Click("MenuLbl");
+  s.Click("ResumeLbl");
+  s.Run("MenuFrm");
+}
+
 TEST(MenuFrm, TheMusicBoxSetsBothVolumesWhateverTheyWere) {
   LevelScreens s;
   AdvancedOptions& o = s.game.options;
