@@ -12,17 +12,24 @@ namespace {
 using namespace county_look;
 
 constexpr int kWidth = 540;
-constexpr int kHeight = 470;
+constexpr int kHeight = 454;
 constexpr int kLeftColumn = 30;
 constexpr int kRightColumn = 290;
 constexpr int kColumnWidth = 220;
 constexpr int kFigureWidth = 80;
+constexpr int kFoodBoxWidth = 80;
 
+constexpr int kUpperSections = 70;
+constexpr int kLowerSections = 228;
+
+// Row `row` of a column: rows 1..4 under the upper captions; row 5 is the
+// line of the lower captions (the happiness and health as they are now) and
+// rows 6.. lie under it.
 constexpr int RowTop(int row) {
-  return row <= 4 ? 104 + (row - 1) * 28 : 262 + (row - 5) * 28;
+  if (row <= 4) return kUpperSections + 34 + (row - 1) * 28;
+  if (row == 5) return kLowerSections;
+  return kLowerSections + 34 + (row - 6) * 28;
 }
-// Row `row` of a column: rows 1..4 under the upper captions, 5.. under the
-// lower ones.
 constexpr ControlSpec Row(int column_left, int row, std::string_view words) {
   return RowCaption("RowLbl", column_left == kLeftColumn ? row : row + 10,
                     {column_left + 8, RowTop(row), kColumnWidth - kFigureWidth - 8, kRowHeight},
@@ -39,14 +46,11 @@ constexpr ControlSpec Section(std::string_view name, int column_left, int top, T
 constexpr ControlSpec FoodBox(std::string_view name, int row, std::string_view words) {
   return {.name = name,
           .kind = ControlKind::CheckBox,
-          .rect = {kRightColumn + 8, RowTop(row), kColumnWidth - kFigureWidth - 8, kRowHeight},
+          .rect = {kRightColumn + 8, RowTop(row) - 3, kFoodBoxWidth, kRowHeight},
           .text = words,
           .fore = look::kInk,
           .font_size = kRowFont};
 }
-
-constexpr int kUpperSections = 70;
-constexpr int kLowerSections = 228;
 
 const ControlSpec kControls[] = {
     Title("FrmTitleLbl", kWidth, 16, {3, 63}),

@@ -11,7 +11,7 @@ namespace {
 using namespace county_look;
 
 constexpr int kWidth = 400;
-constexpr int kHeight = 340;
+constexpr int kHeight = 312;
 constexpr int kRateTop = 76;
 constexpr int kRateWidth = 120;
 constexpr int kCaptionLeft = 50;

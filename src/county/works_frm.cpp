@@ -23,7 +23,7 @@ constexpr int kSlotsLeft = (kWidth - kWorkPlaces * kSlotSize - (kWorkPlaces - 1)
 constexpr int kSlotsTop = 236;
 
 constexpr int RowTop(int row) {
-  return 74 + (row - 1) * 32;
+  return 74 + (row - 1) * 32 + (row == 3 ? 8 : 0);
 }
 constexpr ControlSpec Row(int row, std::string_view words) {
   return RowCaption("RowLbl", row,
@@ -60,7 +60,7 @@ constexpr std::array<ControlSpec, 19> ControlsOf(std::string_view yield_label,
       RowFigure("AvailableLbl", 1),
       Row(2, "People at work"),
       RowFigure("PeopleLbl", 2),
-      Rule("SumRule", {kCaptionLeft, RowTop(3) - 4, kFigureLeft + kFigureWidth - kCaptionLeft, 1}),
+      Rule("SumRule", {kCaptionLeft, RowTop(3) - 6, kFigureLeft + kFigureWidth - kCaptionLeft, 1}),
       Row(3, "Yield next turn"),
       RowFigure(yield_label, 3),
       Subtitle("RUNA_Label1", {20, 196, kWidth - 40, 24}, {3, 61}),
