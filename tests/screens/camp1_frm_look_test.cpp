@@ -128,5 +128,47 @@ TEST(MapScreensLook, TheMapAndTheObjectivesAreDrawnWithTheirPictures) {
   }
 }
 
+// A county in the middle of a game, scrolled to the fields by the river:
+// crops, cattle, a flood, a burnt village, the plague, rebels, the field menu
+// open and the trade post named on the information panel.
+TEST(MapScreensLook, ABusyCountyIsDrawnWithEveryPictureItNeeds) {
+  for (const Size display : kDisplays) {
+    SCOPED_TRACE(SizeName(display));
+    MapScreens s(display);
+    std::filesystem::create_directory_symlink(std::filesystem::path(VALORNE_GAME_DIR) / "graphics",
+                                              s.folder / "graphics");
+    GameState& st = s.game.state;
+    st.Season = 1;
+    st.FieldStates[1] = 1;
+    st.FieldStates[2] = 2;
+    st.FieldStates[3] = 3;
+    st.FieldStates[4] = 4;
+    st.VillageStates[1] = 3;
+    st.WindmillStates[1] = 2;
+    st.RebelsActive = kTrue;
+    st.ArmyExists[2] = kTrue;
+    st.ArmyWaypointNos[2] = 8;
+    st.ChestStates[2] = 1;
+    st.ConstructionTurns = 4;
+    st.ConstructionBuilding = 2;
+    st.ForgeOrder = 3;
+    s.game.live.PlagueShown = true;
+    s.game.live.GrainLow = true;
+    Shot shot(display);
+    ASSERT_TRUE(shot.canvas.ok()) << shot.canvas.error();
+    s.OnMap([&](Camp1Frm& map) {
+      Control& surface = map["MapSurface"];
+      surface.Move(std::max(display.width - surface.width(), -1850), -420);
+      s.Click(map, "GarryImg");
+      s.ui.ClickOn(map, &map["FieldImg4"], MouseButton::Right);
+      s.ui.PointAt(map, &map["ArmyBtn"]);
+      s.ui.Draw(shot.canvas.canvas());
+    });
+    EXPECT_EQ(shot.missing, std::vector<std::string>{});
+    EXPECT_GT(shot.DistinctColours(), 200);
+    shot.Keep("camp1frm_busy_" + SizeName(display) + ".png");
+  }
+}
+
 }  // namespace
 }  // namespace valorne
