@@ -1,7 +1,6 @@
 // Where the parts of the game hand the program their screens and script
 // commands. Each part adds one call here when its registration exists.
 #include "county/field_screens.h"
-#include "county/field_screens.h"
 #include "level/level_commands.h"
 #include "level/level_screens.h"
 #include "level_run.h"
@@ -14,7 +13,6 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   // are built (RegisterCountyScreens(registry) and the like); until then
   // every screen opens as a placeholder.
   RegisterLevelScreens(registry);
-  RegisterFieldScreens(registry);
   RegisterFieldScreens(registry);
   RegisterMapScreens(registry);
 }
