@@ -37,7 +37,10 @@ Camp1Frm::Camp1Frm(Game& game, Ui& ui)
 void Camp1Frm::BindHandlers() {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   OnForm(FormEvent::Activate, [this] { Form_Activate(); });
-  OnForm(FormEvent::Deactivate, [this] { StopScrolling(); });
+  OnForm(FormEvent::Deactivate, [this] {
+    StopScrolling();
+    if (Control* tooltip = Find("TooltipFrame")) tooltip->SetVisible(false);
+  });
   OnForm(FormEvent::MouseMove, [this] { PointerOverBackground(); });
   OnForm(FormEvent::KeyDown, [this](const EventArgs& a) { ArrowKey(a); });
   OnForm(FormEvent::KeyUp, [this](const EventArgs& a) { QuickKey(a); });

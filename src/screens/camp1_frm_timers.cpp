@@ -55,7 +55,8 @@ void Camp1Frm::TooltipsTimer_Timer() {
   Control* helper = Find("Helper");
   if (!frame || !label || !helper) return;
   const std::vector<GlyphCode> text = helper->Glyphs();
-  if (text.empty() || !IsTrue(game().options.TooltipOption)) {
+  // Only while the map is the screen in front.
+  if (text.empty() || !IsTrue(game().options.TooltipOption) || ui().top() != this) {
     frame->SetVisible(false);
     return;
   }

@@ -116,6 +116,14 @@ TEST(Camp1FrmCommands, TheTooltipFollowsThePointerWhileTheHintLineHoldsText) {
     EXPECT_FALSE(tooltip.rect().Contains(pointer));
     EXPECT_TRUE(Rect({0, 0, 800, 600}).Contains(tooltip.rect()));
     EXPECT_EQ(map["TooltipLbl"].Text(), s.Text({4, 8}));
+    // Not over a screen opened above the map.
+    bool hidden_above = false;
+    s.source.on_opened = [&](Form&) {
+      s.Advance(kTooltipMs);
+      hidden_above = !tooltip.visible();
+    };
+    EXPECT_EQ(s.Click(map, "ScienceBtn"), std::vector<std::string>{"ScienceFrm"});
+    EXPECT_TRUE(hidden_above);
     s.ui.PointAt(map, &map["MapSurface"]);
     s.Advance(kTooltipMs);
     EXPECT_FALSE(tooltip.visible());
