@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <map>
 
 #include "support/json_reader.h"
 #include "support/temp_dir.h"
@@ -23,8 +24,9 @@ struct Outcome {
   std::string err;
 };
 
-// A game folder of its own for each run: the settings and texts of the built
-// game folder, so runs do not share saves.
+// A game folder of its own for each run: the settings, texts, map and
+// pointers of the built game folder (not its pictures), so runs do not
+// share saves.
 class GameFolder {
  public:
   GameFolder() {
@@ -32,7 +34,9 @@ class GameFolder {
     for (const char* name : {"Optim.rx", "Options.rx", "Advanced.rx", "LGame.rx", "levelinfo.rx"}) {
       std::filesystem::copy_file(built / name, game() / name);
     }
-    std::filesystem::copy(built / "localizations", game() / "localizations");
+    for (const char* folder : {"localizations", "maps", "pointers"}) {
+      std::filesystem::copy(built / folder, game() / folder);
+    }
   }
   std::filesystem::path game() const { return dir_.path(); }
   std::filesystem::path scratch(const std::string& name) const { return scratch_ / name; }
@@ -65,25 +69,30 @@ TEST(Level9Headless, ScriptsEndWithTheirExitCodes) {
     std::vector<std::string> lines;
     std::string err;  // a part of standard error
   };
+  // The level opens the objectives (TipsFrm, closed by Image1), then the map.
   const Case cases[] = {
-      {"forms\nclick TipsFrm.CloseBtn\n# the map is next\n\nforms\nquit\n",
+      {"forms\nclick TipsFrm.Image1\n# the map is next\n\nforms\nquit\n",
        0,
        {R"(["TipsFrm"])", R"(["Camp1Frm"])"},
        ""},
       {"forms\n", 4, {R"(["TipsFrm"])"}, "the script ended while TipsFrm is open"},
-      {"click TipsFrm.CloseBtn\n", 4, {}, "the script ended while Camp1Frm is open"},
-      {"click Camp1Frm.CloseBtn\n",
+      {"click TipsFrm.Image1\n", 4, {}, "the script ended while Camp1Frm is open"},
+      {"click Camp1Frm.EndTurnBtn\n",
        3,
        {},
        "line 1: Camp1Frm is not open; the top screen is TipsFrm"},
-      {"click TipsFrm.CloseBtn\nclick TipsFrm.CloseBtn\n",
+      {"click TipsFrm.Image1\nclick TipsFrm.Image1\n",
        3,
        {},
        "line 2: TipsFrm is not open; the top screen is Camp1Frm"},
+      {"click TipsFrm.Image1\nclick Camp1Frm.MenuBtn\nforms\nclick Camp1Frm.EndTurnBtn\n",
+       3,
+       {R"(["Camp1Frm", "MenuFrm"])"},
+       "line 4: Camp1Frm is under MenuFrm: commands act on the top screen only"},
+      {"click TipsFrm.NoSuchLbl\n", 3, {}, "line 1: TipsFrm has no control named NoSuchLbl"},
       {"fly away\n", 3, {}, "line 1: unknown command fly"},
       {"key F6 pressed\n", 3, {}, "line 1: a key goes down or up, not pressed"},
-      // Closing the map ends the level: the rest of the script is not read.
-      {"click TipsFrm.CloseBtn\nclick Camp1Frm.CloseBtn\nthis is never read\n", 0, {}, ""},
+      {"advance soon\n", 3, {}, "line 1: the time to advance must be a whole number"},
   };
   GameFolder folder;
   for (const Case& c : cases) {
@@ -124,25 +133,36 @@ TEST(Level9Headless, AScreenOfUnusualDensityStopsTheLevelWithAMessage) {
   EXPECT_NE(o.err.find("100"), std::string::npos) << o.err;
 }
 
-TEST(Level9Headless, ShowPrintsTheTopScreenAsJson) {
-  GameFolder folder;
-  const Outcome o = folder.Run("show\nclick TipsFrm.CloseBtn\nshow Camp1Frm\nquit\n", "--dpi 120");
-  ASSERT_EQ(o.code, 0) << o.err;
-  ASSERT_EQ(o.lines.size(), 2u);
-  const auto tips = ParseJson(o.lines[0]);
-  EXPECT_EQ(tips["name"].str(), "TipsFrm");
-  const auto map = ParseJson(o.lines[1]);
-  EXPECT_EQ(map["name"].str(), "Camp1Frm");
-  bool found = false;
-  for (const auto& control : map["controls"].array()) {
-    if (control["name"].str() != "CloseBtn") continue;
-    found = true;
-    EXPECT_EQ(control["kind"].str(), "button");
-    EXPECT_TRUE(control["enabled"].boolean());
-    // 120 dots per inch: the screens are shown as drawn, not enlarged.
-    EXPECT_EQ(control["width"].number(), 120);
+TEST(Level9Headless, ShowPrintsTheTopScreenAsJsonEnlargedAt96DotsPerInch) {
+  // The objectives' controls, by name, at 96 and at 120 dots per inch.
+  auto controls = [](const std::string& dpi) {
+    GameFolder folder;
+    const Outcome o =
+        folder.Run("show\nclick TipsFrm.Image1\nshow Camp1Frm\nquit\n", "--dpi " + dpi);
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_EQ(o.lines.size(), 2u);
+    std::map<std::string, testing::JsonValue> by_name;
+    if (o.lines.size() != 2) return by_name;
+    const auto tips = ParseJson(o.lines[0]);
+    EXPECT_EQ(tips.Keys(), (std::vector<std::string>{"name", "controls"}));
+    EXPECT_EQ(tips["name"].str(), "TipsFrm");
+    EXPECT_EQ(ParseJson(o.lines[1])["name"].str(), "Camp1Frm");
+    for (const auto& c : tips["controls"].array()) by_name.emplace(c["name"].str(), c);
+    return by_name;
+  };
+  const auto large = controls("96");
+  const auto plain = controls("120");
+  ASSERT_FALSE(plain.empty());
+  ASSERT_EQ(large.size(), plain.size());
+  int compared = 0;
+  for (const auto& [name, c] : plain) {
+    for (const char* key : {"width", "height"}) {
+      const double drawn = c[key].number();
+      EXPECT_NEAR(large.at(name)[key].number(), drawn * 1.25, 0.51) << name << " " << key;
+      compared += drawn > 0 ? 1 : 0;
+    }
   }
-  EXPECT_TRUE(found);
+  EXPECT_GT(compared, 4);
 }
 
 TEST(Level9Headless, ShotDrawsTheOpenScreensAtTheChosenDisplaySize) {
@@ -153,7 +173,7 @@ TEST(Level9Headless, ShotDrawsTheOpenScreensAtTheChosenDisplaySize) {
   display[16] = 1;
   WriteBytes(folder.game() / "Optim.rx", display);
   const auto shot = folder.scratch("map.png");
-  const Outcome o = folder.Run("click TipsFrm.CloseBtn\nshot " + shot.string() + "\nquit\n");
+  const Outcome o = folder.Run("click TipsFrm.Image1\nshot " + shot.string() + "\nquit\n");
   ASSERT_EQ(o.code, 0) << o.err;
   const std::vector<unsigned char> png = ReadBytes(shot);
   ASSERT_GT(png.size(), 1000u);
