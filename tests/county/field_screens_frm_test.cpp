@@ -18,7 +18,7 @@ bool PictureListed(std::string_view name) {
                      });
 }
 
-TEST(FieldScreens, EveryScreenIsRegisteredUnderItsNameAndSound) {
+TEST(FieldScreens, EveryScreenIsRegisteredUnderItsNameAndWellMade) {
   CountyScreens s;
   EXPECT_EQ(s.registry.Names(),
             (std::vector<std::string>{"CattleFrm", "CropsFrm", "OreFrm", "PeopleFrm", "Stonefrm",
