@@ -1,5 +1,7 @@
 #include "turn/seasons.h"
 
+#include <span>
+
 #include "county/fields.h"
 #include "military/village_actions.h"
 #include "turn/messages.h"
@@ -23,7 +25,26 @@ void DryFields(Game& game) {
   }
 }
 
-void Flood(Game& game, std::initializer_list<int> fields) {
+// The flood of each difficulty that has one: the lowest roll that floods and
+// the fields by the river that it drowns.
+struct FloodLevel {
+  int difficulty;
+  int roll;
+  std::span<const int> fields;
+};
+constexpr int kNormalFloodFields[] = {1, 3, 4};
+constexpr int kHardFloodFields[] = {1, 3, 4, 7, 9};
+constexpr FloodLevel kFloodLevels[] = {{2, 130, kNormalFloodFields}, {3, 110, kHardFloodFields}};
+constexpr int kHighestFloodRoll = 149;
+
+const FloodLevel* FloodLevelFor(int difficulty) {
+  for (const FloodLevel& level : kFloodLevels) {
+    if (level.difficulty == difficulty) return &level;
+  }
+  return nullptr;
+}
+
+void Flood(Game& game, std::span<const int> fields) {
   for (int field : fields) {
     if (game.state.FieldStates[field] == 0) continue;  // an empty field stays dry
     SetWorkers(game, field, FieldEmpty);
@@ -60,9 +81,15 @@ void FloodFields(Game& game) {
   if (game.Difficulty == 1) return;
   game.rng.Randomize();
   game.live.FloodRoll = ToByte(Int(game.rng.Rnd() * 100 + 50));
-  const Byte roll = game.live.FloodRoll;
-  if (game.Difficulty == 2 && roll >= 130) Flood(game, {1, 3, 4});
-  if (game.Difficulty == 3 && roll >= 110) Flood(game, {1, 3, 4, 7, 9});
+  const FloodLevel* level = FloodLevelFor(game.Difficulty);
+  if (level && game.live.FloodRoll >= level->roll) Flood(game, level->fields);
+}
+
+FloodRisk FloodRiskFor(int difficulty) {
+  const FloodLevel* level = FloodLevelFor(difficulty);
+  if (!level) return {};
+  // The roll is one of the hundred values 50..149.
+  return {kHighestFloodRoll + 1 - level->roll, {level->fields.begin(), level->fields.end()}};
 }
 
 void HealthAndPlague(Game& game) {

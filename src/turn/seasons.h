@@ -3,6 +3,8 @@
 // mob that rises from unhappy people.
 #pragma once
 
+#include <vector>
+
 #include "state/game.h"
 
 namespace valorne {
@@ -15,6 +17,15 @@ void CalcSeason(Game& game);
 // easy; fields 1, 3 and 4 on a roll of 130 or more on normal; fields 1, 3, 4,
 // 7 and 9 on a roll of 110 or more on hard.
 void FloodFields(Game& game);
+
+// What the end of winter may bring on a difficulty: the chance of a flood in
+// percent and the fields it would drown (none on easy). The weather screen
+// shows it.
+struct FloodRisk {
+  int percent = 0;
+  std::vector<int> fields;
+};
+FloodRisk FloodRiskFor(int difficulty);
 
 // Economy step, after the people have eaten: health days of the calendar,
 // and what poor or good health does to the people.
