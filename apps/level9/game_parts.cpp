@@ -1,10 +1,12 @@
 // Where the parts of the game hand the program their screens and script
 // commands. Each part adds one call here when its registration exists.
+#include "county/church_screens.h"
 #include "county/field_screens.h"
 #include "level/level_commands.h"
 #include "level/level_screens.h"
 #include "level_run.h"
 #include "screens/map_screens.h"
+#include "turn/turn_screens.h"
 
 namespace valorne {
 
@@ -15,6 +17,8 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterLevelScreens(registry);
   RegisterFieldScreens(registry);
   RegisterMapScreens(registry);
+  RegisterTurnScreens(registry);
+  RegisterChurchScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {
