@@ -12,19 +12,19 @@ namespace {
 
 using namespace turn_look;
 
-constexpr int kWidth = 660;
-constexpr int kHeight = 556;
-constexpr int kLineLeft = 52;
-constexpr int kLineWidth = 528;
-constexpr int kLineHeight = 19;
-constexpr int kArrowLeft = 596;
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr int kLineLeft = 48;
+constexpr int kLineWidth = 520;
+constexpr int kLineHeight = 17;
+constexpr int kArrowLeft = 584;
 constexpr Colour kMarkerInk = Rgb(160, 116, 66, 80);
 
 // Where each list begins: its heading, then eight lines, then its hint.
-constexpr int kListTop[2] = {64, 280};
+constexpr int kListTop[2] = {50, 234};
 
 constexpr int LineTop(int list, int line) {
-  return kListTop[list] + 24 + line * kLineHeight;
+  return kListTop[list] + 22 + line * kLineHeight;
 }
 
 constexpr ControlSpec LineOf(std::string_view name, int list, int line) {
@@ -33,7 +33,7 @@ constexpr ControlSpec LineOf(std::string_view name, int list, int line) {
           .rect = {kLineLeft, LineTop(list, line), kLineWidth, kLineHeight},
           .index = line,
           .fore = look::kInk,
-          .font_size = 14};
+          .font_size = 13};
 }
 
 constexpr ControlSpec Marker(std::string_view name, int list) {
@@ -51,15 +51,15 @@ constexpr ControlSpec Arrow(std::string_view name, SealLook seal, int list, bool
 constexpr ControlSpec ListHint(std::string_view name, int list, TextRef caption) {
   return {.name = name,
           .kind = ControlKind::RunaLabel,
-          .rect = {kLineLeft, LineTop(list, 8) + 4, kLineWidth, 18},
+          .rect = {kLineLeft, LineTop(list, 8) + 5, kLineWidth, 16},
           .caption = caption,
           .fore = look::kWood,
           .font_size = 12};
 }
 
 const ControlSpec kControls[] = {
-    Title("TitleLbl", kWidth, 14, {3, 56}),
-    Rule("TitleRule", {90, 52, kWidth - 180, 1}),
+    Title("TitleLbl", kWidth, 8, {3, 56}),
+    Rule("TitleRule", {90, 44, kWidth - 180, 1}),
     Heading("NewsLbl", {kLineLeft - 8, kListTop[0], 300, 22}, {3, 57}),
     Marker("MsgMarker", 0),
     LineOf("MsgLbl", 0, 0),
@@ -86,14 +86,14 @@ const ControlSpec kControls[] = {
     Arrow("CUpAniBtn2", kUpSeal, 1, false),
     Arrow("CDownAniBtn2", kDownSeal, 1, true),
     ListHint("ReportsHintLbl", 1, {4, 149}),
-    Rule("FootRule", {40, kHeight - 70, kWidth - 80, 1}),
+    Rule("FootRule", {40, kHeight - 60, kWidth - 160, 1}),
     {.name = "MsgOption",
      .kind = ControlKind::CheckBox,
-     .rect = {44, kHeight - 52, 360, 24},
+     .rect = {44, kHeight - 44, 360, 24},
      .caption = {3, 59},
      .fore = look::kInk,
      .font_size = 14},
-    Seal("OkAniBtn", kOkSeal, kWidth - kSealSize - 40, kHeight - kSealSize - 14),
+    Seal("OkAniBtn", kOkSeal, kWidth - kSealSize - 36, kHeight - kSealSize - 12),
 };
 
 constexpr std::string_view kLineNames[2] = {"MsgLbl", "MsgLbl2"};

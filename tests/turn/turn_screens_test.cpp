@@ -19,6 +19,18 @@ TEST(TurnScreensTest, EveryScreenIsSound) {
   EXPECT_EQ(s.CheckScreens(), std::vector<std::string>{});
 }
 
+// Enlarged by a quarter (screens of 96 dots per inch), every screen still
+// fits the smallest display.
+TEST(TurnScreensTest, EveryScreenFitsTheSmallestDisplayEnlarged) {
+  TurnScreens s;
+  for (const std::string& name : s.registry.Names()) {
+    std::unique_ptr<Form> form = s.ui.Create(name);
+    if (form->enlarges()) form->Enlarge(kLargeScreenFactor);
+    EXPECT_LE(form->rect().width, 800) << name;
+    EXPECT_LE(form->rect().height, 600) << name;
+  }
+}
+
 // The animations the screens show (every known movie, the weather of every
 // season) are in the game folder, where the strips are looked up.
 TEST(TurnScreensTest, TheAnimationsShownAreThere) {
