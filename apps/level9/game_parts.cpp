@@ -2,6 +2,7 @@
 // commands. Each part adds one call here when its registration exists.
 #include "county/church_screens.h"
 #include "county/field_screens.h"
+#include "county/management_screens.h"
 #include "level/level_commands.h"
 #include "level/level_screens.h"
 #include "level_run.h"
@@ -19,6 +20,7 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterMapScreens(registry);
   RegisterTurnScreens(registry);
   RegisterChurchScreens(registry);
+  RegisterManagementScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {

@@ -116,7 +116,10 @@ const std::string& StockOfItem(const ArmouryFigures& f, int item) {
 }
 
 ArmouryFrm::ArmouryFrm(Game&, Ui& ui)
-    : Form(ui, {.name = "ArmouryFrm", .size = {kWidth, kHeight}, .controls = kControls}) {
+    : Form(ui, {.name = "ArmouryFrm",
+                .size = {kWidth, kHeight},
+                .controls = kControls,
+                .enlarges = FitsEnlarged(kWidth, kHeight)}) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   On("OkAniBtn", FormEvent::Click, [this] { Close(); });
 }

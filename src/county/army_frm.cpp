@@ -161,7 +161,10 @@ constexpr auto kControls = MakeControls();
 }  // namespace
 
 ArmyFrm::ArmyFrm(Game&, Ui& ui, Byte place)
-    : Form(ui, {.name = "ArmyFrm", .size = {kWidth, kHeight}, .controls = kControls}),
+    : Form(ui, {.name = "ArmyFrm",
+                .size = {kWidth, kHeight},
+                .controls = kControls,
+                .enlarges = FitsEnlarged(kWidth, kHeight)}),
       place_(place) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   for (int type = 1; type <= kUnitTypes; ++type) {

@@ -129,7 +129,10 @@ constexpr auto kControls = MakeControls();
 }  // namespace
 
 BlacksmithFrm::BlacksmithFrm(Game&, Ui& ui)
-    : Form(ui, {.name = "BlacksmithFrm", .size = {kWidth, kHeight}, .controls = kControls}) {
+    : Form(ui, {.name = "BlacksmithFrm",
+                .size = {kWidth, kHeight},
+                .controls = kControls,
+                .enlarges = FitsEnlarged(kWidth, kHeight)}) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   // Back from the armoury the stocks are shown again.
   OnForm(FormEvent::Activate, [this] { ShowStocks(); });

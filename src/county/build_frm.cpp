@@ -141,7 +141,10 @@ constexpr auto kControls = MakeControls();
 }  // namespace
 
 BuildFrm::BuildFrm(Game&, Ui& ui)
-    : Form(ui, {.name = "BuildFrm", .size = {kWidth, kHeight}, .controls = kControls}) {
+    : Form(ui, {.name = "BuildFrm",
+                .size = {kWidth, kHeight},
+                .controls = kControls,
+                .enlarges = FitsEnlarged(kWidth, kHeight)}) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   for (int b = 1; b <= kBuildings; ++b) {
     On(kBuildingInfo[static_cast<std::size_t>(b)].button, FormEvent::Click,

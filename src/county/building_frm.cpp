@@ -33,7 +33,10 @@ const ControlSpec kControls[] = {
 }  // namespace
 
 BuildingFrm::BuildingFrm(Game&, Ui& ui)
-    : Form(ui, {.name = "BuildingFrm", .size = {kWidth, kHeight}, .controls = kControls}) {
+    : Form(ui, {.name = "BuildingFrm",
+                .size = {kWidth, kHeight},
+                .controls = kControls,
+                .enlarges = FitsEnlarged(kWidth, kHeight)}) {
   On("OkAniBtn", FormEvent::Click, &BuildingFrm::OkAniBtn_Click);
   On("Noanibtn", FormEvent::Click, [this] { Close(); });
 }

@@ -114,7 +114,10 @@ constexpr auto kControls = MakeControls();
 }  // namespace
 
 CastleFrm::CastleFrm(Game&, Ui& ui)
-    : Form(ui, {.name = "CastleFrm", .size = {kWidth, kHeight}, .controls = kControls}) {
+    : Form(ui, {.name = "CastleFrm",
+                .size = {kWidth, kHeight},
+                .controls = kControls,
+                .enlarges = FitsEnlarged(kWidth, kHeight)}) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   On("OkAniBtn", FormEvent::Click, [this] { Close(); });
 }

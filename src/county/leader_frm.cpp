@@ -60,7 +60,10 @@ const ControlSpec kControls[] = {
 }  // namespace
 
 LeaderFrm::LeaderFrm(Game&, Ui& ui, int lord)
-    : Form(ui, {.name = "LeaderFrm", .size = {kWidth, kHeight}, .controls = kControls}),
+    : Form(ui, {.name = "LeaderFrm",
+                .size = {kWidth, kHeight},
+                .controls = kControls,
+                .enlarges = FitsEnlarged(kWidth, kHeight)}),
       lord_(lord) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   On("OkAniBtn", FormEvent::Click, [this] { Close(); });

@@ -26,6 +26,12 @@ inline constexpr Colour kHintInk = Rgb(128, 28, 16);
 inline constexpr Colour kChosenGlow = Rgb(244, 206, 120);
 inline constexpr Colour kLinkInk = Rgb(40, 60, 120);
 
+// In the large screen mode a screen is enlarged by a quarter; the screens that
+// would then no longer fit the smallest display (800 x 600) keep their size.
+constexpr bool FitsEnlarged(int width, int height) {
+  return width * 5 <= 800 * 4 && height * 5 <= 600 * 4;
+}
+
 // The screen's title; a localized caption or plain words.
 constexpr ControlSpec Title(std::string_view name, Rect rect, TextRef caption,
                             std::string_view words = {}) {

@@ -121,7 +121,10 @@ constexpr auto kControls = MakeControls();
 }  // namespace
 
 RealmFrm::RealmFrm(Game&, Ui& ui)
-    : Form(ui, {.name = "RealmFrm", .size = {kWidth, kHeight}, .controls = kControls}) {
+    : Form(ui, {.name = "RealmFrm",
+                .size = {kWidth, kHeight},
+                .controls = kControls,
+                .enlarges = FitsEnlarged(kWidth, kHeight)}) {
   // Back from a screen it opened, the figures are shown again.
   OnForm(FormEvent::Activate, [this] { ShowFigures(); });
   On("Image2", FormEvent::Click, [this] { OpenWorks(game(), Works::Wood); });

@@ -27,6 +27,30 @@ TEST(ManagementScreensTest, EveryScreenIsSound) {
   }
 }
 
+// In the large screen mode the small screens grow by a quarter and every
+// screen still fits the smallest display.
+TEST(ManagementScreensTest, EveryScreenFitsTheDisplayInTheLargeScreenMode) {
+  ManageScreens s;
+  s.game.LargeScreenMode = true;
+  struct Case {
+    const char* screen;
+    bool enlarged;
+  };
+  const Case cases[] = {{"ArmouryFrm", false}, {"ArmyFrm", false},    {"BlacksmithFrm", false},
+                        {"BuildFrm", false},   {"BuildingFrm", true}, {"CastleFrm", false},
+                        {"LeaderFrm", true},   {"RealmFrm", false}};
+  for (const Case& c : cases) {
+    s.Look([&] {
+      SCOPED_TRACE(c.screen);
+      const Rect r = s.Top().rect();
+      EXPECT_TRUE((Rect{0, 0, 800, 600}.Contains(r))) << r.left << "," << r.top;
+      EXPECT_EQ(s.Top().scale(), c.enlarged ? kLargeScreenFactor : 1.0);
+    });
+    s.Then([&] { s.Top().Close(); });
+    s.Run(c.screen);
+  }
+}
+
 // Every picture a screen puts on a control while it runs is in the data set:
 // the castle stages, the portraits and the items.
 TEST(ManagementScreensTest, PicturesShownWhileRunningExist) {
