@@ -14,12 +14,12 @@ using namespace manage_look;
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-constexpr int kButtonWidth = 108;
-constexpr int kButtonHeight = 48;
-constexpr int kButtonGap = 42;
-constexpr int kButtonsLeft = (kWidth - 5 * kButtonWidth - 4 * kButtonGap) / 2;
-constexpr int kWorkingRowTop = 124;
-constexpr int kCastleRowTop = 220;
+constexpr int kCellWidth = 108;
+constexpr int kCellGap = 42;
+constexpr int kCellsLeft = (kWidth - 5 * kCellWidth - 4 * kCellGap) / 2;
+constexpr int kPictureSize = 72;
+constexpr int kWorkingRowTop = 112;
+constexpr int kCastleRowTop = 246;
 constexpr int kArrowWidth = 40;
 constexpr int kArrowHeight = 26;
 constexpr int kTickSize = 32;
@@ -29,28 +29,35 @@ constexpr int kCostCaptionLeft = 440;
 constexpr int kCostLeft = 540;
 constexpr int kStoreLeft = 640;
 constexpr int kFigureWidth = 90;
-constexpr int kCostTop = 336;
-constexpr int kSealTop = 500;
+constexpr int kCostTop = 384;
+constexpr int kSealTop = 522;
 
+// A building's button is its picture, with its name underneath.
 constexpr Rect ButtonRect(int building) {
   const int column = (building - 1) % 5;
   const int top = building < kFirstCastleStage ? kWorkingRowTop : kCastleRowTop;
-  return {kButtonsLeft + column * (kButtonWidth + kButtonGap), top, kButtonWidth, kButtonHeight};
+  return {kCellsLeft + column * (kCellWidth + kCellGap) + (kCellWidth - kPictureSize) / 2, top,
+          kPictureSize, kPictureSize};
+}
+
+constexpr Rect NameRect(int building) {
+  const Rect b = ButtonRect(building);
+  return {b.left - (kCellWidth - kPictureSize) / 2, b.top + kPictureSize + 2, kCellWidth, 20};
 }
 
 constexpr Rect ArrowRect(int building) {
   const Rect b = ButtonRect(building);
-  return {b.left - kArrowWidth, b.top + (kButtonHeight - kArrowHeight) / 2, kArrowWidth,
+  return {b.left - kArrowWidth - 4, b.top + (kPictureSize - kArrowHeight) / 2, kArrowWidth,
           kArrowHeight};
 }
 
-// The tick sits on the button's upper right corner, half over its edge.
+// The tick sits on the picture's upper right corner, half over its edge.
 constexpr Rect TickRect(int building) {
   const Rect b = ButtonRect(building);
-  return {b.left + b.width - kTickSize + 8, b.top - 12, kTickSize, kTickSize};
+  return {b.left + b.width - kTickSize + 10, b.top - 10, kTickSize, kTickSize};
 }
 
-// Button faces: the short names of the buildings.
+// The short names of the buildings under their pictures.
 constexpr std::array<std::string_view, kBuildings + 1> kButtonWords = {
     "",     "Blacksmith", "Barracks", "Stables", "Market", "Thieves' den",
     "Keep", "Bailey",     "Fort",     "Bunker",  "Castle"};
@@ -60,7 +67,7 @@ constexpr int CostRowTop(int row) {
 }
 
 constexpr std::size_t kFixedControls = 30;
-constexpr std::size_t kControlCount = kFixedControls + 2 * kBuildings;
+constexpr std::size_t kControlCount = kFixedControls + 3 * kBuildings;
 
 constexpr std::array<ControlSpec, kControlCount> MakeControls() {
   std::array<ControlSpec, kControlCount> c{};
@@ -74,14 +81,22 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
             .fore = kHeadingInk,
             .font_size = kHeadingFont,
             .align = TextAlign::Centre};
-  c[n++] = Heading("HeadingLbl", 1, {kButtonsLeft, kWorkingRowTop - 28, 300, 22}, "Buildings");
-  c[n++] = Heading("HeadingLbl", 2, {kButtonsLeft, kCastleRowTop - 28, 300, 22}, "The castle");
+  c[n++] = Heading("HeadingLbl", 1, {kCellsLeft, kWorkingRowTop - 26, 300, 22}, "Buildings");
+  c[n++] = Heading("HeadingLbl", 2, {kCellsLeft, kCastleRowTop - 26, 300, 22}, "The castle");
   for (int b = 1; b <= kBuildings; ++b) {
+    // The picture is the building's frame of the builder's strip.
     c[n++] = {.name = kBuildingInfo[static_cast<std::size_t>(b)].button,
-              .kind = ControlKind::Button,
+              .kind = ControlKind::AniButton,
               .rect = ButtonRect(b),
+              .picture = "buildres"};
+    c[n++] = {.name = "BuildingNameLbl",
+              .kind = ControlKind::Label,
+              .rect = NameRect(b),
               .text = kButtonWords[static_cast<std::size_t>(b)],
-              .font_size = 15};
+              .index = b,
+              .fore = look::kInk,
+              .font_size = 14,
+              .align = TextAlign::Centre};
   }
   for (int b = 1; b <= kBuildings; ++b) {
     c[n++] = {.name = "OkImage",
@@ -96,8 +111,8 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
             .rect = ArrowRect(1),
             .picture = "ArrowRes",
             .visible = false};
-  c[n++] = Rule("RuleLbl", 2, {40, 290, kWidth - 80, 1});
-  c[n++] = TextLine("BuildingLbl", {40, 298, kWidth - 80, 28}, 20, TextAlign::Centre);
+  c[n++] = Rule("RuleLbl", 2, {40, 346, kWidth - 80, 1});
+  c[n++] = TextLine("BuildingLbl", {40, 352, kWidth - 80, 28}, 20, TextAlign::Centre);
   // The turns: left while under construction (Label3), or needed to build.
   c[n++] = {.name = "Label3",
             .kind = ControlKind::Label,
@@ -124,7 +139,7 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
   c[n++] = Figure("StoreGoldLbl", {kStoreLeft, CostRowTop(1), kFigureWidth, kRowHeight});
   c[n++] = Figure("StoreWoodLbl", {kStoreLeft, CostRowTop(2), kFigureWidth, kRowHeight});
   c[n++] = Figure("StoreStoneLbl", {kStoreLeft, CostRowTop(3), kFigureWidth, kRowHeight});
-  c[n++] = HintLine({40, 452, kWidth - 80, 24});
+  c[n++] = HintLine({40, 494, kWidth - 80, 24});
   // Build and stop share a place: only one of them is ever shown.
   c[n++] = Seal("OkAniBtn", "OkAniBtn_hover", 300, kSealTop);
   c[n++] = Seal("CancelAniBtn", "CancelAniBtn_hover", 300, kSealTop, false);
@@ -147,6 +162,7 @@ BuildFrm::BuildFrm(Game&, Ui& ui)
                 .enlarges = FitsEnlarged(kWidth, kHeight)}) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   for (int b = 1; b <= kBuildings; ++b) {
+    (*this)[kBuildingInfo[static_cast<std::size_t>(b)].button].SetStripFrame(b - 1);
     On(kBuildingInfo[static_cast<std::size_t>(b)].button, FormEvent::Click,
        [this, b] { Building_Click(b); });
   }

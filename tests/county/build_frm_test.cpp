@@ -135,7 +135,7 @@ TEST(BuildFrmTest, UnderConstructionTheScreenOnlyShowsAndStopsWithAFullRefund) {
     EXPECT_TRUE(s.Shown("CancelAniBtn"));
     EXPECT_FALSE(s.Shown("OkAniBtn"));
     EXPECT_TRUE(s.Shown("ArrowImg"));
-    EXPECT_EQ(s.Top()["ArrowImg"].top(), s.Top()["StablesBtn"].top() + 11);
+    EXPECT_EQ(s.Top()["ArrowImg"].top(), s.Top()["StablesBtn"].top() + 23);
     EXPECT_EQ(s.Read("GoldLbl"), "6000");  // what a stop gives back
   });
   // A second building cannot be chosen while one goes up.
