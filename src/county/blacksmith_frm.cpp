@@ -25,6 +25,8 @@ constexpr int kItemSize = 64;
 constexpr int kPanelLeft = 450;
 constexpr int kPanelWidth = 320;
 constexpr int kSealTop = 522;
+constexpr int kFireFrames = 8;
+constexpr int kFireFrameMs = 125;
 
 // The labels that name the soldiers who carry the chosen item; plate armour
 // has five kinds of users.
@@ -49,7 +51,7 @@ constexpr ControlSpec PanelFigure(std::string_view name, int row) {
   return Figure(name, {kPanelLeft + 220, PanelRowTop(row), 90, kRowHeight});
 }
 
-constexpr std::size_t kControlCount = 32 + 3 * kForgeItems;
+constexpr std::size_t kControlCount = 33 + 3 * kForgeItems;
 
 constexpr std::array<ControlSpec, kControlCount> MakeControls() {
   std::array<ControlSpec, kControlCount> c{};
@@ -108,6 +110,12 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
   c[n++] = Rule("RuleLbl", 3, {28, 440, kWidth - 56, 1});
   c[n++] = Heading("HeadingLbl", 2, {40, 452, 160, 26}, "At the forge:");
   c[n++] = TextLine("OrderLbl", {190, 452, 300, 26}, 17);
+  // The forge's fire burns while an order stands.
+  c[n++] = {.name = "FireImg",
+            .kind = ControlKind::Image,
+            .rect = {520, 440, 40, 40},
+            .picture = "fireres",
+            .visible = false};
   c[n++] = {.name = "ArmouryBtn",
             .kind = ControlKind::Button,
             .rect = {kWidth - 40 - 160, 448, 160, 34},
@@ -144,6 +152,10 @@ BlacksmithFrm::BlacksmithFrm(Game&, Ui& ui)
   On("CancelAniBtn", FormEvent::Click, &BlacksmithFrm::CancelAniBtn_Click);
   On("ArmouryBtn", FormEvent::Click, &BlacksmithFrm::ArmouryBtn_Click);
   On("Noanibtn", FormEvent::Click, [this] { Close(); });
+  AddTimer("FireTimer", kFireFrameMs, false, [this] {
+    fire_frame_ = (fire_frame_ + 1) % kFireFrames;
+    (*this)["FireImg"].SetStripFrame(fire_frame_);
+  });
 }
 
 void BlacksmithFrm::Form_Load() {
@@ -209,6 +221,11 @@ void BlacksmithFrm::ShowStocks() {
 
 void BlacksmithFrm::ShowOrder() {
   ShowOn("OrderLbl", SmithyLineText(game().state));
+  const bool forging = game().state.ForgeOrder != 0;
+  Control& fire = (*this)["FireImg"];
+  fire.SetVisible(forging);
+  fire.SetStripFrame(fire_frame_);
+  GetTimer("FireTimer").SetEnabled(forging);
 }
 
 void BlacksmithFrm::ShowOn(std::string_view control, TextRef text) {

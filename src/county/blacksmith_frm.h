@@ -29,6 +29,7 @@ class BlacksmithFrm : public Form {
   void ShowOn(std::string_view control, TextRef text);
 
   int chosen_ = 0;
+  int fire_frame_ = 0;
 };
 
 }  // namespace valorne

@@ -104,7 +104,11 @@ TEST(BlacksmithFrmTest, StopForgetsTheChoiceAndIdlesTheSmithy) {
   s.Look([&] {
     EXPECT_EQ(st.ForgeOrder, 1);
     EXPECT_EQ(s.Read("OrderLbl"), s.Words({4, 49}));
+    EXPECT_TRUE(s.Shown("FireImg"));
   });
+  // The fire burns on while the order stands.
+  s.Advance(3 * 125);
+  s.Look([&] { EXPECT_EQ(s.Top()["FireImg"].strip_frame(), 3); });
   s.Click("CancelAniBtn");
   s.Look([&] {
     EXPECT_EQ(st.ForgeOrder, 0);
@@ -113,6 +117,7 @@ TEST(BlacksmithFrmTest, StopForgetsTheChoiceAndIdlesTheSmithy) {
     EXPECT_EQ(s.Read("WeaponLbl"), "");
     EXPECT_EQ(s.Read("SoldierListLbl"), "");
     EXPECT_FALSE(s.Shown("ItemImg"));
+    EXPECT_FALSE(s.Shown("FireImg"));
     EXPECT_EQ(s.Top()["BowBtn"].back(), std::nullopt);
   });
   // With the choice forgotten, starting again needs a new choice.
