@@ -18,6 +18,7 @@ constexpr int kCaptionLeft = 110;
 constexpr int kFigureLeft = 290;
 constexpr int kFigureWidth = 80;
 constexpr int kSealTop = 300;
+constexpr int kCandleFrameMs = 150;
 
 constexpr int RowTop(int row) {
   return 112 + row * (kRowHeight + 6);
@@ -53,6 +54,17 @@ const ControlSpec kControls[] = {
     Rule("RuleLbl", 2, {kCaptionLeft, RowTop(5) - 3, kFigureLeft + kFigureWidth - kCaptionLeft, 1}),
     Row(5, "Standing"),
     Value("StatusLbl", 5),
+    // Two candles light the lord's page.
+    {.name = "CandleImg",
+     .kind = ControlKind::Image,
+     .rect = {34, 150, 56, 56},
+     .picture = "candleres",
+     .index = 1},
+    {.name = "CandleImg",
+     .kind = ControlKind::Image,
+     .rect = {kWidth - 90, 150, 56, 56},
+     .picture = "candleres",
+     .index = 2},
     Seal("OkAniBtn", "OkAniBtn_hover", (kWidth - kSealSize) / 2, kSealTop),
     SealWord("OkWordLbl", (kWidth - kSealSize) / 2, kSealTop, "Close"),
 };
@@ -67,6 +79,13 @@ LeaderFrm::LeaderFrm(Game&, Ui& ui, int lord)
       lord_(lord) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   On("OkAniBtn", FormEvent::Click, [this] { Close(); });
+  for (int k = 1; k <= 2; ++k) At("CandleImg", k).SetStripFrame(k);
+  AddTimer("CandleTimer", kCandleFrameMs, true, [this] {
+    for (int k = 1; k <= 2; ++k) {
+      Control& candle = At("CandleImg", k);
+      candle.SetStripFrame(candle.strip_frame().value_or(0) + 1);
+    }
+  });
 }
 
 void LeaderFrm::Form_Load() {
