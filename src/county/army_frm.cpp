@@ -168,8 +168,13 @@ ArmyFrm::ArmyFrm(Game&, Ui& ui, Byte place)
       place_(place) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   for (int type = 1; type <= kUnitTypes; ++type) {
-    On(kUnitCatalogue[static_cast<std::size_t>(type - 1)].button, FormEvent::Click,
-       [this, type] { Type_Click(type); });
+    const std::string_view button = kUnitCatalogue[static_cast<std::size_t>(type - 1)].button;
+    On(button, FormEvent::Click, [this, type] { Type_Click(type); });
+    // Under the pointer a portrait names its unit type.
+    On(button, FormEvent::MouseEnter, [this, type] {
+      ShowOn("NameLbl", {4, UnitType(type).name_text});
+    });
+    On(button, FormEvent::MouseLeave, [this] { ShowFigures(); });
   }
   On("UpAniBtn", FormEvent::MouseDown, [this] { Hold(+1); });
   On("UpAniBtn", FormEvent::MouseUp, [this] { Release(); });

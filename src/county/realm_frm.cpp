@@ -24,6 +24,7 @@ constexpr int kIconSize = 36;
 constexpr int kIconRow = 40;
 constexpr int kListRow = 22;
 constexpr int kSealTop = 522;
+constexpr Colour kHoverGlow = Rgb(250, 236, 196);
 
 // A line of the left column: a picture that leads to its screen, a caption
 // and a figure.
@@ -142,6 +143,17 @@ RealmFrm::RealmFrm(Game&, Ui& ui)
     On("Label" + std::to_string(lord + 1), FormEvent::Click, [this, lord] { Lord_Click(lord); });
   }
   On("OkAniBtn", FormEvent::Click, [this] { Close(); });
+  // The lines that lead on glow under the pointer.
+  for (const auto& control : controls()) {
+    if (!control->HasHandler(FormEvent::Click) || control->name() == "OkAniBtn") continue;
+    Control* link = control.get();
+    link->AddHandler(FormEvent::MouseEnter,
+                     [link](const EventArgs&) { link->SetBack(kHoverGlow); });
+    link->AddHandler(FormEvent::MouseLeave, [this, link](const EventArgs&) {
+      link->SetBack(std::nullopt);
+      ShowFigures();
+    });
+  }
 }
 
 void RealmFrm::ShowFigures() {

@@ -86,6 +86,13 @@ TEST(ArmyFrmTest, TypesThatCannotBeChosenAndCapsThatStopRaising) {
     EXPECT_EQ(s.Read("SpeedLbl"), "5");
     EXPECT_EQ(s.Read("NeedWeaponLbl"), "1");
     EXPECT_EQ(s.Read("NeedPlateLbl"), "0");
+    // Under the pointer a portrait names its type; away, the choice shows again.
+    Form& form = s.Top();
+    s.ui.PointAt(form, &form["WarlordBtn"]);
+    EXPECT_EQ(s.Read("NameLbl"), s.Words({4, 73}));
+    s.ui.PointAt(form, nullptr);
+    EXPECT_EQ(s.Read("NameLbl"), s.Words({4, 60}));
+    EXPECT_EQ(RecruitingOf(s).SelectedUnitType, 1);
   });
   // Held for six ticks: the fifth monk is the last of one army.
   s.Down("UpAniBtn");

@@ -44,6 +44,15 @@ TEST(RealmFrmTest, SumsUpTheCounty) {
     EXPECT_TRUE(s.Top()["ArmyLbl1"].back().has_value());
     EXPECT_FALSE(s.Top()["ArmyLbl3"].back().has_value());
   });
+  s.Look([&] {
+    // The lines that lead on glow under the pointer.
+    Form& form = s.Top();
+    s.ui.PointAt(form, &form["Image2"]);
+    EXPECT_TRUE(form["Image2"].back().has_value());
+    s.ui.PointAt(form, nullptr);
+    EXPECT_FALSE(form["Image2"].back().has_value());
+    EXPECT_FALSE(form["WoodCutterLbl"].back().has_value());
+  });
   s.Click("ArmyLbl2");  // no second army: nothing changes
   s.Look([&] { EXPECT_EQ(st.SelectedArmy, 1); });
   s.Click("ArmyLbl3");
