@@ -1,0 +1,61 @@
+// The real level program run headless in a game folder of its own, with a
+// script through a pipe: its exit code, standard output lines and errors.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace valorne::testing {
+
+struct Outcome {
+  int code = -1;
+  std::vector<std::string> lines;  // standard output
+  std::string err;
+};
+
+// A game folder of its own for each run: the settings, texts, map and
+// pointers of the built game folder (not its pictures), so runs do not
+// share saves.
+class GameFolder {
+ public:
+  GameFolder() {
+    const std::filesystem::path built = VALORNE_GAME_DIR;
+    for (const char* name : {"Optim.rx", "Options.rx", "Advanced.rx", "LGame.rx", "levelinfo.rx"}) {
+      std::filesystem::copy_file(built / name, game() / name);
+    }
+    for (const char* folder : {"localizations", "maps", "pointers"}) {
+      std::filesystem::copy(built / folder, game() / folder);
+    }
+  }
+  std::filesystem::path game() const { return dir_.path(); }
+  std::filesystem::path scratch(const std::string& name) const { return scratch_ / name; }
+
+  Outcome Run(const std::string& script, const std::string& arguments = "") const {
+    WriteText(scratch("script.txt"), script);
+    const std::string command =
+        "'" + std::string(VALORNE_LEVEL9) + "' --headless --app-path '" + game().string() + "' " +
+        arguments + " < '" + scratch("script.txt").string() + "' > '" +
+        scratch("out.txt").string() + "' 2> '" + scratch("err.txt").string() + "'";
+    const int status = std::system(command.c_str());
+    Outcome outcome;
+    outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream out(ReadText(scratch("out.txt")));
+    for (std::string line; std::getline(out, line);) outcome.lines.push_back(line);
+    outcome.err = ReadText(scratch("err.txt"));
+    return outcome;
+  }
+
+ private:
+  TempDir dir_;
+  TempDir scratch_dir_;
+  std::filesystem::path scratch_ = scratch_dir_.path();
+};
+
+}  // namespace valorne::testing
