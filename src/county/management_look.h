@@ -84,9 +84,9 @@ constexpr ControlSpec Figure(std::string_view name, Rect rect, TextAlign align =
 
 // A figure of an array ("SoldierLbl(3)").
 constexpr ControlSpec FigureAt(std::string_view name, int index, Rect rect) {
-  ControlSpec spec = Figure(name, rect);
-  spec.index = index;
-  return spec;
+  ControlSpec declared = Figure(name, rect);
+  declared.index = index;
+  return declared;
 }
 
 // A localized line (a name, a hint) that the screen fills.

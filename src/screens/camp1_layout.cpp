@@ -112,9 +112,9 @@ std::string_view Camp1Layout::Keep(std::string text) {
   return texts_.back();
 }
 
-void Camp1Layout::Add(std::string name, ControlSpec spec) {
-  spec.name = Keep(std::move(name));
-  specs_.push_back(spec);
+void Camp1Layout::Add(std::string name, ControlSpec declared) {
+  declared.name = Keep(std::move(name));
+  specs_.push_back(declared);
 }
 
 void Camp1Layout::PlanBars() {

@@ -60,7 +60,7 @@ class Camp1Layout {
 
  private:
   std::string_view Keep(std::string text);
-  void Add(std::string name, ControlSpec spec);
+  void Add(std::string name, ControlSpec declared);
   void PlanBars();
   void AddMap();
   void AddBars();

@@ -59,23 +59,23 @@ int DefaultFontSize(ControlKind kind) {
   }
 }
 
-Control::Control(Form& form, const ControlSpec& spec, Control* parent)
+Control::Control(Form& form, const ControlSpec& declared, Control* parent)
     : form_(form),
       parent_(parent),
-      name_(ElementName(spec.name, spec.index)),
-      base_name_(spec.name),
-      index_(spec.index),
-      kind_(spec.kind),
-      visible_(spec.visible),
-      enabled_(spec.enabled),
-      rect_(spec.rect),
-      picture_(spec.picture),
-      hover_picture_(spec.hover_picture),
-      fore_(spec.fore),
-      back_(spec.back),
-      font_size_(spec.font_size > 0 ? spec.font_size : DefaultFontSize(spec.kind)),
-      align_(spec.align),
-      caption_(spec.caption) {
+      name_(ElementName(declared.name, declared.index)),
+      base_name_(declared.name),
+      index_(declared.index),
+      kind_(declared.kind),
+      visible_(declared.visible),
+      enabled_(declared.enabled),
+      rect_(declared.rect),
+      picture_(declared.picture),
+      hover_picture_(declared.hover_picture),
+      fore_(declared.fore),
+      back_(declared.back),
+      font_size_(declared.font_size > 0 ? declared.font_size : DefaultFontSize(declared.kind)),
+      align_(declared.align),
+      caption_(declared.caption) {
   // The text goes through SetText once the control is complete (a list box
   // splits it into entries).
 }

@@ -22,7 +22,7 @@ class Form;
 
 class Control : public GlyphSink {
  public:
-  Control(Form& form, const ControlSpec& spec, Control* parent);
+  Control(Form& form, const ControlSpec& declared, Control* parent);
   ~Control() override;
   static constexpr std::string_view kClassName = "control";
   Control(const Control&) = delete;

@@ -10,18 +10,18 @@
 namespace valorne {
 
 namespace {
-std::unique_ptr<Control> MakeControl(Form& form, const ControlSpec& spec, Control* parent) {
-  switch (spec.kind) {
+std::unique_ptr<Control> MakeControl(Form& form, const ControlSpec& declared, Control* parent) {
+  switch (declared.kind) {
     case ControlKind::ListBox:
     case ControlKind::RunaListBox:
-      return std::make_unique<ListBox>(form, spec, parent);
+      return std::make_unique<ListBox>(form, declared, parent);
     case ControlKind::CheckBox:
-      return std::make_unique<CheckBox>(form, spec, parent);
+      return std::make_unique<CheckBox>(form, declared, parent);
     case ControlKind::TextBox:
     case ControlKind::RunaTextBox:
-      return std::make_unique<TextBox>(form, spec, parent);
+      return std::make_unique<TextBox>(form, declared, parent);
     default:
-      return std::make_unique<Control>(form, spec, parent);
+      return std::make_unique<Control>(form, declared, parent);
   }
 }
 
@@ -38,16 +38,16 @@ std::string KindMismatch(const Control& control, std::string_view wanted) {
          std::string(KindName(control.kind())) + ", not a " + std::string(wanted);
 }
 
-Form::Form(Ui& ui, const FormSpec& spec)
+Form::Form(Ui& ui, const FormSpec& declared)
     : ui_(ui),
-      name_(spec.name),
-      rect_{0, 0, spec.size.width, spec.size.height},
-      centred_(spec.centred),
-      enlarges_(spec.enlarges),
-      page_(spec.page),
-      background_(spec.background) {
+      name_(declared.name),
+      rect_{0, 0, declared.size.width, declared.size.height},
+      centred_(declared.centred),
+      enlarges_(declared.enlarges),
+      page_(declared.page),
+      background_(declared.background) {
   if (name_.empty()) throw ToolkitError("a form needs a name");
-  for (const ControlSpec& c : spec.controls) Create(c);
+  for (const ControlSpec& c : declared.controls) Create(c);
 }
 
 // A screen made but never shown (or shown and closed) leaves no handler of
@@ -60,17 +60,17 @@ Game& Form::game() const {
   return ui_.game();
 }
 
-Control& Form::Create(const ControlSpec& spec) {
-  if (spec.name.empty()) throw ToolkitError(name_ + ": a control without a name");
+Control& Form::Create(const ControlSpec& declared) {
+  if (declared.name.empty()) throw ToolkitError(name_ + ": a control without a name");
   Control* parent = nullptr;
-  if (!spec.parent.empty()) {
-    parent = Find(spec.parent);
+  if (!declared.parent.empty()) {
+    parent = Find(declared.parent);
     if (!parent) {
-      throw ToolkitError(name_ + "." + std::string(spec.name) + ": its container " +
-                         std::string(spec.parent) + " is not declared before it");
+      throw ToolkitError(name_ + "." + std::string(declared.name) + ": its container " +
+                         std::string(declared.parent) + " is not declared before it");
     }
   }
-  std::unique_ptr<Control> control = MakeControl(*this, spec, parent);
+  std::unique_ptr<Control> control = MakeControl(*this, declared, parent);
   if (by_name_.contains(control->name())) {
     throw ToolkitError(name_ + " declares the control " + control->name() + " twice");
   }
@@ -86,7 +86,7 @@ Control& Form::Create(const ControlSpec& spec) {
   by_name_.emplace(c.name(), &c);
   SiblingsOf(parent).push_back(&c);
   controls_.push_back(std::move(control));
-  if (!spec.text.empty()) c.SetText(spec.text);
+  if (!declared.text.empty()) c.SetText(declared.text);
   if (scale_ != 1.0) c.Scale(scale_);
   return c;
 }
@@ -95,8 +95,8 @@ std::vector<Control*>& Form::SiblingsOf(Control* parent) {
   return parent ? parent->children_ : top_level_;
 }
 
-Control& Form::Add(const ControlSpec& spec) {
-  Control& c = Create(spec);
+Control& Form::Add(const ControlSpec& declared) {
+  Control& c = Create(declared);
   Changed();
   return c;
 }

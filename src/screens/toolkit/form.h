@@ -48,7 +48,7 @@ struct FormSpec {
 
 class Form {
  public:
-  Form(Ui& ui, const FormSpec& spec);
+  Form(Ui& ui, const FormSpec& declared);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -72,7 +72,7 @@ class Form {
   // The elements of a control array, by index.
   std::vector<Control*> Array(std::string_view base_name) const;
   // A control made while the screen runs; its name must be new.
-  Control& Add(const ControlSpec& spec);
+  Control& Add(const ControlSpec& declared);
 
   // Binds a handler to a control's event. A base name binds every element
   // of the array ("WalkTo" for WalkTo(1)..WalkTo(44)); the handler learns the
@@ -149,7 +149,7 @@ class Form {
     if (!self) throw ToolkitError(name_ + ": a handler method of another screen class");
     return self;
   }
-  Control& Create(const ControlSpec& spec);
+  Control& Create(const ControlSpec& declared);
   std::vector<Control*>& SiblingsOf(Control* parent);
   friend class Control;
 
