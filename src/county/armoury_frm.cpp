@@ -1,13 +1,13 @@
 #include "county/armoury_frm.h"
 
-#include "county/management_look.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace manage_look;
+using namespace page_look;
 
 constexpr int kWidth = 600;
 constexpr int kHeight = 590;

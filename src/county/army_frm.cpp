@@ -3,15 +3,15 @@
 #include <array>
 #include <string>
 
-#include "county/management_look.h"
 #include "county/unit_catalogue.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace manage_look;
+using namespace page_look;
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;

@@ -5,14 +5,14 @@
 
 #include "county/armoury_frm.h"
 #include "county/county_sounds.h"
-#include "county/management_look.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace manage_look;
+using namespace page_look;
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;

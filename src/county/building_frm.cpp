@@ -1,14 +1,14 @@
 #include "county/building_frm.h"
 
 #include "county/county_sounds.h"
-#include "county/management_look.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace manage_look;
+using namespace page_look;
 
 constexpr int kWidth = 440;
 constexpr int kHeight = 220;

@@ -4,15 +4,15 @@
 #include <string>
 
 #include "county/construction.h"
-#include "county/management_look.h"
 #include "county/unit_catalogue.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace manage_look;
+using namespace page_look;
 
 constexpr int kWidth = 780;
 constexpr int kHeight = 580;

@@ -1,41 +1,21 @@
 #include "county/cattle_frm.h"
 
-#include "county/county_frm_look.h"
 #include "county/crops_cattle_screens.h"
+#include "county/field_sheet_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace county_look;
+using namespace field_sheet;
 
-constexpr int kWidth = 460;
-constexpr int kHeight = 390;
-constexpr int kCaptionLeft = 200;
-constexpr int kFigureLeft = 360;
-constexpr int kFigureWidth = 72;
-
-constexpr int RowTop(int row) {
-  return 100 + (row - 1) * 32 + (row == 6 ? 10 : 0);
-}
-constexpr ControlSpec Row(int row, std::string_view words) {
-  return RowCaption("RowLbl", row,
-                    {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kRowHeight}, words);
-}
-constexpr ControlSpec RowFigure(std::string_view name, int row) {
-  return Figure(name, {kFigureLeft, RowTop(row), kFigureWidth, kRowHeight});
-}
-
-const ControlSpec kControls[] = {
-    Title("FrmTitleLbl", kWidth, 16, {3, 17}),
-    Subtitle("RUNA_Label1", {20, 52, kWidth - 40, 22}, {3, 18}),
-    Rule("TitleRule", {60, 82, kWidth - 120, 2}),
+// The herds grow with the county's knowledge of farming.
+constexpr std::array<ControlSpec, 3> kPictures{{
     {.name = "CattleImg",
      .kind = ControlKind::Image,
      .rect = {30, 100, 150, 99},
      .picture = "CattleRes"},
-    // The herds grow with the county's knowledge of farming.
     {.name = "HerdImg1",
      .kind = ControlKind::Image,
      .rect = {30, 216, 72, 48},
@@ -46,21 +26,18 @@ const ControlSpec kControls[] = {
      .rect = {108, 216, 72, 48},
      .picture = "CattleRes",
      .visible = false},
-    Row(1, "People on the fields"),
-    RowFigure("PeopleLbl", 1),
-    Row(2, "People per field"),
-    RowFigure("WorkingLbl", 2),
-    Row(3, "Meat per field"),
-    RowFigure("FieldLbl", 3),
-    Row(4, "Lost to wolves"),
-    RowFigure("WolfsLbl", 4),
-    Row(5, "Net meat per field"),
-    RowFigure("Cattle2Lbl", 5),
-    Rule("SumRule", {kCaptionLeft, RowTop(6) - 7, kFigureLeft + kFigureWidth - kCaptionLeft, 1}),
-    Row(6, "Meat of all herds"),
-    RowFigure("CattleLbl", 6),
-    OkButton((kWidth - kOkSize) / 2, kHeight - kOkSize - 22),
-};
+}};
+
+constexpr std::array<SheetRow, kRows> kSheetRows{{
+    {"People on the fields", "PeopleLbl"},
+    {"People per field", "WorkingLbl"},
+    {"Meat per field", "FieldLbl"},
+    {"Lost to wolves", "WolfsLbl"},
+    {"Net meat per field", "Cattle2Lbl"},
+    {"Meat of all herds", "CattleLbl"},
+}};
+
+constexpr auto kControls = SheetControls({3, 17}, {3, 18}, kPictures, kSheetRows);
 
 }  // namespace
 

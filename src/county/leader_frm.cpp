@@ -2,15 +2,15 @@
 
 #include <array>
 
-#include "county/management_look.h"
 #include "county/realm.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace manage_look;
+using namespace page_look;
 
 constexpr int kWidth = 480;
 constexpr int kHeight = 380;

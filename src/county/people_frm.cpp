@@ -1,15 +1,15 @@
 #include "county/people_frm.h"
 
-#include "county/county_frm_look.h"
 #include "county/people_tax.h"
 #include "screens/toolkit/controls.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace county_look;
+using namespace page_look;
 
 constexpr int kWidth = 540;
 constexpr int kHeight = 454;
@@ -31,13 +31,13 @@ constexpr int RowTop(int row) {
   return kLowerSections + 34 + (row - 6) * 28;
 }
 constexpr ControlSpec Row(int column_left, int row, std::string_view words) {
-  return RowCaption("RowLbl", column_left == kLeftColumn ? row : row + 10,
-                    {column_left + 8, RowTop(row), kColumnWidth - kFigureWidth - 8, kRowHeight},
-                    words);
+  return Caption("RowLbl", column_left == kLeftColumn ? row : row + 10,
+                 {column_left + 8, RowTop(row), kColumnWidth - kFigureWidth - 8, kWideRowHeight},
+                 words);
 }
 constexpr ControlSpec RowFigure(std::string_view name, int column_left, int row) {
-  return Figure(name,
-                {column_left + kColumnWidth - kFigureWidth, RowTop(row), kFigureWidth, kRowHeight});
+  return Figure(
+      name, {column_left + kColumnWidth - kFigureWidth, RowTop(row), kFigureWidth, kWideRowHeight});
 }
 constexpr ControlSpec Section(std::string_view name, int column_left, int top, TextRef caption) {
   return Subtitle(name, {column_left, top, kColumnWidth - kFigureWidth, 24}, caption,
@@ -46,7 +46,7 @@ constexpr ControlSpec Section(std::string_view name, int column_left, int top, T
 constexpr ControlSpec FoodBox(std::string_view name, int row, std::string_view words) {
   return {.name = name,
           .kind = ControlKind::CheckBox,
-          .rect = {kRightColumn + 8, RowTop(row) - 3, kFoodBoxWidth, kRowHeight},
+          .rect = {kRightColumn + 8, RowTop(row) - 3, kFoodBoxWidth, kWideRowHeight},
           .text = words,
           .fore = look::kInk,
           .font_size = kRowFont};
@@ -96,7 +96,7 @@ const ControlSpec kControls[] = {
     RowFigure("HealthLbl", kRightColumn, 5),
     Row(kRightColumn, 6, "Sickness"),
     RowFigure("FromPlagueLbl", kRightColumn, 6),
-    OkButton((kWidth - kOkSize) / 2, kHeight - kOkSize - 20),
+    OkButton((kWidth - kSealSize) / 2, kHeight - kSealSize - 20),
 };
 
 // The lord's faith: a lord of the church (religion 40 or more) makes the

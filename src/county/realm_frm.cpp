@@ -5,16 +5,16 @@
 
 #include "county/county_sounds.h"
 #include "county/leader_frm.h"
-#include "county/management_look.h"
 #include "county/realm.h"
 #include "county/works.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace manage_look;
+using namespace page_look;
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;

@@ -2,15 +2,15 @@
 
 #include <string>
 
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 #include "turn/church_tournament_turn.h"
-#include "turn/turn_frm_look.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace turn_look;
+using namespace page_look;
 
 constexpr int kWidth = 480;
 constexpr int kHeight = 380;
@@ -39,7 +39,7 @@ const ControlSpec kControls[] = {
      .rect = {110, kFigureTop, 170, 24},
      .text = "The church asks",
      .fore = look::kInk,
-     .font_size = kTextFont},
+     .font_size = kRowFont},
     {.name = "AmountLbl",
      .kind = ControlKind::Label,
      .rect = {280, kFigureTop - 2, 90, 26},
@@ -51,7 +51,7 @@ const ControlSpec kControls[] = {
      .rect = {110, kFigureTop, 170, 24},
      .text = "Happiness",
      .fore = look::kInk,
-     .font_size = kTextFont},
+     .font_size = kRowFont},
     {.name = "HappinessLbl",
      .kind = ControlKind::Label,
      .rect = {280, kFigureTop - 2, 90, 26},

@@ -3,14 +3,14 @@
 #include <string>
 
 #include "county/science.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
-#include "turn/turn_frm_look.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace turn_look;
+using namespace page_look;
 
 constexpr int kWidth = 500;
 constexpr int kHeight = 400;
@@ -33,7 +33,7 @@ constexpr ControlSpec RowWords(std::string_view name, int column, int row, std::
           .rect = CaptionAt(column, row),
           .text = words,
           .fore = look::kInk,
-          .font_size = kTextFont};
+          .font_size = kRowFont};
 }
 
 constexpr int kSealTop = kHeight - kSealSize - 36;
@@ -76,7 +76,7 @@ const ControlSpec kControls[] = {
      .rect = {100, 236, 270, 22},
      .text = "Research under way, turns to go:",
      .fore = look::kInk,
-     .font_size = kTextFont},
+     .font_size = kRowFont},
     Figure("TurnsLbl", {370, 236, 60, 22}, TextAlign::Left),
     Hint({30, 272, kWidth - 60, 20}),
     Seal("OkAniBtn", kOkSeal, kSealLeft[0], kSealTop),

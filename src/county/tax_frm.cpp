@@ -1,14 +1,14 @@
 #include "county/tax_frm.h"
 
-#include "county/county_frm_look.h"
 #include "county/people_tax.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace county_look;
+using namespace page_look;
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 312;
@@ -22,11 +22,11 @@ constexpr int RowTop(int row) {
   return 160 + (row - 1) * 32;
 }
 constexpr ControlSpec Row(int row, std::string_view words) {
-  return RowCaption("RowLbl", row,
-                    {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kRowHeight}, words);
+  return Caption("RowLbl", row,
+                 {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kWideRowHeight}, words);
 }
 constexpr ControlSpec RowFigure(std::string_view name, int row) {
-  return Figure(name, {kFigureLeft, RowTop(row), kFigureWidth, kRowHeight});
+  return Figure(name, {kFigureLeft, RowTop(row), kFigureWidth, kWideRowHeight});
 }
 
 const ControlSpec kControls[] = {
@@ -34,26 +34,26 @@ const ControlSpec kControls[] = {
     Rule("TitleRule", {60, 56, kWidth - 120, 2}),
     {.name = "TaxDown",
      .kind = ControlKind::AniButton,
-     .rect = {(kWidth - kRateWidth) / 2 - kOkSize - 8, kRateTop, kOkSize, kOkSize},
+     .rect = {(kWidth - kRateWidth) / 2 - kSealSize - 8, kRateTop, kSealSize, kSealSize},
      .picture = "DownAniBtn",
      .hover_picture = "DownAniBtn_hover"},
     {.name = "TaxLbl",
      .kind = ControlKind::Label,
-     .rect = {(kWidth - kRateWidth) / 2, kRateTop, kRateWidth, kOkSize},
+     .rect = {(kWidth - kRateWidth) / 2, kRateTop, kRateWidth, kSealSize},
      .fore = look::kInk,
      .back = look::kParchmentDark,
      .font_size = 30,
      .align = TextAlign::Centre},
     {.name = "TaxUp",
      .kind = ControlKind::AniButton,
-     .rect = {(kWidth + kRateWidth) / 2 + 8, kRateTop, kOkSize, kOkSize},
+     .rect = {(kWidth + kRateWidth) / 2 + 8, kRateTop, kSealSize, kSealSize},
      .picture = "UpAniBtn",
      .hover_picture = "UpAniBtn_hover"},
     Row(1, "Gold each turn"),
     RowFigure("GoldLbl", 1),
     Row(2, "Happiness each turn"),
     RowFigure("HappinessLbl", 2),
-    OkButton((kWidth - kOkSize) / 2, kHeight - kOkSize - 20),
+    OkButton((kWidth - kSealSize) / 2, kHeight - kSealSize - 20),
 };
 
 }  // namespace

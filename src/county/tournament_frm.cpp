@@ -3,14 +3,14 @@
 #include <string>
 
 #include "county/church_tournament.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
-#include "turn/turn_frm_look.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace turn_look;
+using namespace page_look;
 
 constexpr int kWidth = 480;
 constexpr int kHeight = 380;
@@ -21,10 +21,10 @@ constexpr int kCaptionLeft = 80;
 constexpr int kFigureLeft = 250;
 constexpr int kFigureWidth = 90;
 constexpr int kRowsTop = 84;
-constexpr int kRowHeight = 44;
+constexpr int kEventRowHeight = 44;
 
 constexpr int RowTop(int row) {
-  return kRowsTop + row * kRowHeight;
+  return kRowsTop + row * kEventRowHeight;
 }
 constexpr ControlSpec RowWords(std::string_view name, int row, std::string_view words) {
   return {.name = name,

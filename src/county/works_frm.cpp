@@ -3,14 +3,14 @@
 #include <array>
 #include <string>
 
-#include "county/county_frm_look.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace county_look;
+using namespace page_look;
 
 constexpr int kWidth = 480;
 constexpr int kHeight = 420;
@@ -26,11 +26,11 @@ constexpr int RowTop(int row) {
   return 74 + (row - 1) * 32 + (row == 3 ? 8 : 0);
 }
 constexpr ControlSpec Row(int row, std::string_view words) {
-  return RowCaption("RowLbl", row,
-                    {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kRowHeight}, words);
+  return Caption("RowLbl", row,
+                 {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kWideRowHeight}, words);
 }
 constexpr ControlSpec RowFigure(std::string_view name, int row) {
-  return Figure(name, {kFigureLeft, RowTop(row), kFigureWidth, kRowHeight});
+  return Figure(name, {kFigureLeft, RowTop(row), kFigureWidth, kWideRowHeight});
 }
 constexpr ControlSpec Slot(std::string_view name, int place) {
   return {
@@ -76,7 +76,7 @@ constexpr std::array<ControlSpec, 19> ControlsOf(std::string_view yield_label,
        .fore = look::kInk,
        .font_size = 14,
        .align = TextAlign::Centre},
-      OkButton((kWidth - kOkSize) / 2, kHeight - kOkSize - 20),
+      OkButton((kWidth - kSealSize) / 2, kHeight - kSealSize - 20),
       Rule("SlotsRule", {60, 190, kWidth - 120, 1}),
   }};
 }

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "screens/toolkit/controls.h"
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
-#include "turn/turn_frm_look.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace turn_look;
+using namespace page_look;
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;

@@ -1,13 +1,13 @@
 #include "turn/movie_frm.h"
 
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
-#include "turn/turn_frm_look.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace turn_look;
+using namespace page_look;
 
 constexpr int kWidth = 480;
 constexpr int kHeight = 410;

@@ -2,15 +2,15 @@
 
 #include <string>
 
+#include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 #include "turn/seasons.h"
-#include "turn/turn_frm_look.h"
 
 namespace valorne {
 
 namespace {
 
-using namespace turn_look;
+using namespace page_look;
 
 constexpr int kWidth = 520;
 constexpr int kHeight = 430;

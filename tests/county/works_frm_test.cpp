@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "county/county_frm_fixture.h"
-#include "county/county_frm_look.h"
+#include "screens/toolkit/page_look.h"
 #include "county/works.h"
 #include "screens/toolkit/look.h"
 
@@ -59,7 +59,7 @@ TEST(WorksFrm, PlacesAreStaffedAndFreedFromTheIdlePool) {
       s.Click(f, "SlotImg1", MouseButton::Middle);
       s.Click(f, "SlotImg4");
       expect_figures(f, 4, "XX.XX");
-      EXPECT_EQ(f["AvailableLbl"].fore(), county_look::kWarningInk);
+      EXPECT_EQ(f["AvailableLbl"].fore(), page_look::kWarningInk);
       // Half a place's people are idle: the last place stays free.
       s.Click(f, "SlotImg3");
       expect_figures(f, 4, "XX.XX");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "turn/movie_frm.h"
-#include "turn/turn_frm_look.h"
+#include "screens/toolkit/page_look.h"
 #include "turn/turn_screens_fixture.h"
 
 namespace valorne {
@@ -39,7 +39,7 @@ TEST(TurnScreensTest, TheAnimationsShownAreThere) {
   for (int entry = 0; entry < 5; ++entry) {
     for (int value = 1; value < 256; ++value) {
       if (auto movie = QueuedMovie(entry, static_cast<Byte>(value))) {
-        pictures.push_back(turn_look::AnimPicture(movie->anim));
+        pictures.push_back(page_look::AnimPicture(movie->anim));
       }
     }
   }
