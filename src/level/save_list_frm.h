@@ -4,12 +4,15 @@
 // while the page turns.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "screens/toolkit/controls.h"
 #include "screens/toolkit/form.h"
+#include "screens/toolkit/look.h"
 #include "state/game.h"
 
 namespace valorne {
@@ -58,5 +61,75 @@ std::string AsSentence(std::string problem);
 // The dialogs' look: the framed page and the colour of the hint line.
 inline constexpr std::string_view kDialogBackground = "graphic_normalbox.rx";
 inline constexpr Colour kHintInk = Rgb(128, 28, 16);
+inline constexpr Size kDialogSize{480, 400};
+
+// The words of the fields both dialogs share.
+struct SaveDialogWords {
+  std::string_view title;  // `TitleLbl`
+  std::string_view name;   // `NameLbl`, over the name field `FileNameTxt`
+  std::string_view ok;     // `OkAniBtn`
+};
+
+// A plain caption of the dialogs, in dark ink.
+constexpr ControlSpec DialogCaption(std::string_view name, Rect rect, std::string_view words,
+                                    int font_size = 0) {
+  return {.name = name,
+          .kind = ControlKind::Label,
+          .rect = rect,
+          .text = words,
+          .fore = look::kInk,
+          .font_size = font_size};
+}
+
+// A text field of the dialogs.
+constexpr ControlSpec DialogTextBox(std::string_view name, Rect rect) {
+  return {.name = name, .kind = ControlKind::TextBox, .rect = rect, .fore = look::kInk};
+}
+
+// The whole control table of a dialog: the title, the list of saves with its
+// arrows and the name field on the left and top right, the dialog's own
+// controls below the name field (`own`, from 156 units down to 286), then the
+// hint line and the two buttons.
+template <std::size_t Own>
+constexpr std::array<ControlSpec, Own + 10> SaveDialogControls(
+    const SaveDialogWords& words, const std::array<ControlSpec, Own>& own) {
+  std::array<ControlSpec, Own + 10> c{};
+  std::size_t n = 0;
+  c[n] = DialogCaption("TitleLbl", {40, 34, 400, 30}, words.title, 22);
+  c[n++].align = TextAlign::Centre;
+  c[n++] = DialogCaption("SavesLbl", {40, 74, 200, 18}, "Saved games");
+  c[n++] = {.name = "FileLst",
+            .kind = ControlKind::ListBox,
+            .rect = {40, 94, 214, 192},
+            .fore = look::kInk};
+  c[n++] = {.name = "FileUpBtn",
+            .kind = ControlKind::AniButton,
+            .rect = {258, 94, 28, 28},
+            .picture = "UpAniBtn",
+            .hover_picture = "UpAniBtn_hover"};
+  c[n++] = {.name = "FileDownBtn",
+            .kind = ControlKind::AniButton,
+            .rect = {258, 258, 28, 28},
+            .picture = "DownAniBtn",
+            .hover_picture = "DownAniBtn_hover"};
+  c[n++] = DialogCaption("NameLbl", {300, 94, 140, 18}, words.name);
+  c[n++] = DialogTextBox("FileNameTxt", {300, 114, 140, 24});
+  for (const ControlSpec& control : own) c[n++] = control;
+  c[n++] = {.name = "Helper",
+            .kind = ControlKind::Label,
+            .rect = {40, 292, 400, 36},
+            .fore = kHintInk,
+            .font_size = 12,
+            .align = TextAlign::Centre};
+  c[n++] = {.name = "OkAniBtn",
+            .kind = ControlKind::AniButton,
+            .rect = {110, 334, 110, 30},
+            .text = words.ok};
+  c[n++] = {.name = "CancelAniBtn",
+            .kind = ControlKind::AniButton,
+            .rect = {260, 334, 110, 30},
+            .text = "Cancel"};
+  return c;
+}
 
 }  // namespace valorne
