@@ -6,7 +6,7 @@ RecordedSoundChannels::Channel& RecordedSoundChannels::Get(std::string_view chan
   for (Channel& c : channels_) {
     if (c.name == channel) return c;
   }
-  channels_.push_back({std::string(channel), {}, kLoudest});
+  channels_.push_back({std::string(channel), {}, kLoudest, false});
   return channels_.back();
 }
 
@@ -33,6 +33,10 @@ void RecordedSoundChannels::Stop(std::string_view channel) {
 
 void RecordedSoundChannels::SetVolume(std::string_view channel, int hundredths_db) {
   Get(channel).volume = hundredths_db;
+}
+
+void RecordedSoundChannels::SetLooping(std::string_view channel, bool looping) {
+  Get(channel).looping = looping;
 }
 
 }  // namespace valorne

@@ -21,6 +21,9 @@ class SoundChannels {
   virtual void Play(std::string_view channel) = 0;
   virtual void Stop(std::string_view channel) = 0;
   virtual void SetVolume(std::string_view channel, int hundredths_db) = 0;
+  // A looping channel plays its file over and over until it is stopped (the
+  // music); the others play their file once.
+  virtual void SetLooping(std::string_view channel, bool looping) = 0;
 };
 
 // The headless channels: nothing is heard; what was played is kept in order
@@ -31,12 +34,14 @@ class RecordedSoundChannels : public SoundChannels {
     std::string name;
     std::filesystem::path file;
     int volume = kLoudest;
+    bool looping = false;
   };
 
   void SetFile(std::string_view channel, const std::filesystem::path& file) override;
   void Play(std::string_view channel) override;
   void Stop(std::string_view channel) override;
   void SetVolume(std::string_view channel, int hundredths_db) override;
+  void SetLooping(std::string_view channel, bool looping) override;
 
   const std::vector<std::string>& played() const { return played_; }
   const Channel* Find(std::string_view channel) const;

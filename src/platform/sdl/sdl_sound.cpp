@@ -22,6 +22,7 @@ struct SdlSoundChannels::Impl {
     int mixer = 0;
     Mix_Chunk* chunk = nullptr;
     int volume = kLoudest;
+    bool looping = false;
   };
   Reporter report;
   bool open = false;
@@ -92,12 +93,17 @@ void SdlSoundChannels::Play(std::string_view channel) {
   Impl::Channel& c = impl_->Get(channel);
   if (!impl_->open || impl_->muted || !c.chunk) return;
   Mix_Volume(c.mixer, MixerVolume(c.volume));
-  Mix_PlayChannel(c.mixer, c.chunk, 0);
+  // -1: the mixer repeats the file until the channel is halted.
+  Mix_PlayChannel(c.mixer, c.chunk, c.looping ? -1 : 0);
 }
 
 void SdlSoundChannels::Stop(std::string_view channel) {
   Impl::Channel& c = impl_->Get(channel);
   if (impl_->open) Mix_HaltChannel(c.mixer);
+}
+
+void SdlSoundChannels::SetLooping(std::string_view channel, bool looping) {
+  impl_->Get(channel).looping = looping;
 }
 
 void SdlSoundChannels::SetVolume(std::string_view channel, int hundredths_db) {

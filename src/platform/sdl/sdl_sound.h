@@ -26,6 +26,7 @@ class SdlSoundChannels : public SoundChannels {
   void Play(std::string_view channel) override;
   void Stop(std::string_view channel) override;
   void SetVolume(std::string_view channel, int hundredths_db) override;
+  void SetLooping(std::string_view channel, bool looping) override;
 
  private:
   struct Impl;

@@ -145,6 +145,8 @@ void Ui::GiveStartSounds() {
   if (!game_.SoundOn) return;
   const auto& app = game_.AppPath;
   devices_.sound.SetFile("MusicChanel01", SoundFile(app, "\\sounds\\music01.wav"));
+  // The music plays on for as long as the level runs.
+  devices_.sound.SetLooping("MusicChanel01", true);
   devices_.sound.SetFile("FaunaChanel01", SoundFile(app, "\\sounds\\fauna01.wav"));
   devices_.sound.SetFile("ClickChanel01", SoundFile(app, "\\sounds\\click01.wav"));
   devices_.sound.SetFile("ClickChanel02", SoundFile(app, "\\sounds\\click02.wav"));

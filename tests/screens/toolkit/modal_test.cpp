@@ -215,6 +215,9 @@ TEST(ModalLoop, SoundsPlayOnlyWhileSoundIsOn) {
                                                             "MusicChanel01: music01.wav"}));
       EXPECT_EQ(s.sound.Find("ClickChanel02")->file,
                 std::filesystem::path("/game/sounds/click02.wav"));
+      // The music plays on; the clicks play once.
+      EXPECT_TRUE(s.sound.Find("MusicChanel01")->looping);
+      EXPECT_FALSE(s.sound.Find("ClickChanel01")->looping);
     } else {
       EXPECT_TRUE(s.sound.played().empty());
     }
