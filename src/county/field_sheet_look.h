@@ -28,6 +28,8 @@ constexpr int RowTop(int row) {
   return 100 + (row - 1) * 32 + (row == kRows ? 10 : 0);
 }
 
+inline constexpr page_look::RowColumns kColumns{kCaptionLeft, kFigureLeft, kFigureWidth};
+
 // The whole control table: the title and subtitle texts, the screen's own
 // pictures and its rows.
 template <std::size_t Pictures>
@@ -43,10 +45,8 @@ constexpr std::array<ControlSpec, Pictures + 2 * kRows + 5> SheetControls(
   for (const ControlSpec& picture : pictures) c[n++] = picture;
   for (int row = 1; row <= kRows; ++row) {
     const SheetRow& r = rows[row - 1];
-    c[n++] =
-        Caption("RowLbl", row,
-                {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kWideRowHeight}, r.words);
-    c[n++] = Figure(r.figure, {kFigureLeft, RowTop(row), kFigureWidth, kWideRowHeight});
+    c[n++] = RowCaption(kColumns, row, RowTop(row), r.words);
+    c[n++] = RowFigure(kColumns, r.figure, RowTop(row));
   }
   c[n++] = Rule("SumRule",
                 {kCaptionLeft, RowTop(kRows) - 7, kFigureLeft + kFigureWidth - kCaptionLeft, 1});

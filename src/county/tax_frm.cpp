@@ -21,12 +21,12 @@ constexpr int kFigureWidth = 90;
 constexpr int RowTop(int row) {
   return 160 + (row - 1) * 32;
 }
+constexpr RowColumns kColumns{kCaptionLeft, kFigureLeft, kFigureWidth};
 constexpr ControlSpec Row(int row, std::string_view words) {
-  return Caption("RowLbl", row,
-                 {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kWideRowHeight}, words);
+  return RowCaption(kColumns, row, RowTop(row), words);
 }
 constexpr ControlSpec RowFigure(std::string_view name, int row) {
-  return Figure(name, {kFigureLeft, RowTop(row), kFigureWidth, kWideRowHeight});
+  return page_look::RowFigure(kColumns, name, RowTop(row));
 }
 
 const ControlSpec kControls[] = {

@@ -25,12 +25,12 @@ constexpr int kSlotsTop = 236;
 constexpr int RowTop(int row) {
   return 74 + (row - 1) * 32 + (row == 3 ? 8 : 0);
 }
+constexpr RowColumns kColumns{kCaptionLeft, kFigureLeft, kFigureWidth};
 constexpr ControlSpec Row(int row, std::string_view words) {
-  return Caption("RowLbl", row,
-                 {kCaptionLeft, RowTop(row), kFigureLeft - kCaptionLeft, kWideRowHeight}, words);
+  return RowCaption(kColumns, row, RowTop(row), words);
 }
 constexpr ControlSpec RowFigure(std::string_view name, int row) {
-  return Figure(name, {kFigureLeft, RowTop(row), kFigureWidth, kWideRowHeight});
+  return page_look::RowFigure(kColumns, name, RowTop(row));
 }
 constexpr ControlSpec Slot(std::string_view name, int place) {
   return {

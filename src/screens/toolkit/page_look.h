@@ -126,6 +126,27 @@ constexpr ControlSpec FigureAt(std::string_view name, int index, Rect rect) {
   return declared;
 }
 
+// The two columns of a page's rows: the caption from `caption_left` up to
+// the figure, the figure right-aligned in its own column.
+struct RowColumns {
+  int caption_left;
+  int figure_left;
+  int figure_width;
+};
+
+// Row `row` of the array of row captions "RowLbl", `top` units down.
+constexpr ControlSpec RowCaption(RowColumns columns, int row, int top, std::string_view words) {
+  return Caption(
+      "RowLbl", row,
+      {columns.caption_left, top, columns.figure_left - columns.caption_left, kWideRowHeight},
+      words);
+}
+
+// The figure beside a row caption.
+constexpr ControlSpec RowFigure(RowColumns columns, std::string_view name, int top) {
+  return Figure(name, {columns.figure_left, top, columns.figure_width, kWideRowHeight});
+}
+
 // The hint line where refusals and notices appear: in the row font...
 constexpr ControlSpec HintLine(Rect rect) {
   return TextLine("Helper", rect, kRowFont, TextAlign::Centre, kHintInk);
