@@ -68,6 +68,7 @@ Control::Control(Form& form, const ControlSpec& declared, Control* parent)
       kind_(declared.kind),
       visible_(declared.visible),
       enabled_(declared.enabled),
+      takes_pointer_(declared.takes_pointer),
       rect_(declared.rect),
       picture_(declared.picture),
       hover_picture_(declared.hover_picture),

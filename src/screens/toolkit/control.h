@@ -44,6 +44,8 @@ class Control : public GlyphSink {
   void SetEnabled(bool enabled);
   // Visible together with every container.
   bool Shown() const;
+  // False for a decoration that the pointer passes through.
+  bool takes_pointer() const { return takes_pointer_; }
   // Shown, and enabled together with every container: only such a control
   // gets the player's events.
   bool Active() const;
@@ -137,6 +139,7 @@ class Control : public GlyphSink {
   ControlKind kind_;
   bool visible_;
   bool enabled_;
+  bool takes_pointer_;
   Rect rect_;
   int z_order_ = 0;
   std::string picture_;

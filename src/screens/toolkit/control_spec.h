@@ -56,6 +56,9 @@ struct ControlSpec {
   std::string_view hover_picture{};  // an animated button's look under the pointer
   bool visible = true;
   bool enabled = true;
+  // False for a decoration (the map's ambient animations): it is drawn, but
+  // the pointer passes through it to whatever lies beneath.
+  bool takes_pointer = true;
 };
 
 }  // namespace valorne

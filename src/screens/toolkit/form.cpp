@@ -220,7 +220,7 @@ namespace {
 Control* HitIn(const std::vector<Control*>& siblings, Point p) {
   for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
     Control* c = *it;
-    if (!c->visible() || !c->rect().Contains(p)) continue;
+    if (!c->visible() || !c->takes_pointer() || !c->rect().Contains(p)) continue;
     if (Control* inner = HitIn(c->children(), {p.x - c->left(), p.y - c->top()})) return inner;
     return c;
   }

@@ -241,3 +241,49 @@ TEST(EventRouting, KeysGoToTheFormThenToTheFocusedTextBox) {
 
 }  // namespace
 }  // namespace valorne
+
+namespace valorne {
+namespace {
+
+// A decoration over a button and over the background: the pointer passes
+// through it to whatever lies beneath, while a control that takes the
+// pointer (the same, declared plainly) stops it.
+TEST(EventRouting, DecorationsLetThePointerThrough) {
+  struct Case {
+    bool takes_pointer;
+    Point at;
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {false, {20, 20}, {"OkAniBtn enter", "OkAniBtn down", "OkAniBtn up", "OkAniBtn click"}},
+      {false, {200, 180}, {"form down", "form up", "form click"}},
+      {true,
+       {20, 20},
+       {"SparkleImg enter", "SparkleImg down", "SparkleImg up", "SparkleImg click"}},
+  };
+  for (const Case& c : cases) {
+    Panel p;
+    Control& sparkle = p.form.Add({.name = "SparkleImg",
+                                   .kind = ControlKind::Image,
+                                   .rect = {0, 0, 300, 200},
+                                   .takes_pointer = c.takes_pointer});
+    for (auto [event, word] : {std::pair{FormEvent::Click, "click"},
+                               {FormEvent::MouseDown, "down"},
+                               {FormEvent::MouseUp, "up"},
+                               {FormEvent::MouseEnter, "enter"}}) {
+      p.form.On("SparkleImg", event, [&p, w = std::string(word)](const EventArgs& a) {
+        p.log.push_back(a.control->name() + " " + w);
+      });
+    }
+    EXPECT_EQ(sparkle.takes_pointer(), c.takes_pointer);
+    p.WhileOpen([&] {
+      p.Move(c.at);
+      p.Down(c.at);
+      p.Up(c.at);
+    });
+    EXPECT_EQ(p.log, c.log) << "takes the pointer: " << c.takes_pointer;
+  }
+}
+
+}  // namespace
+}  // namespace valorne
