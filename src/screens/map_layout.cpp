@@ -19,13 +19,17 @@ struct TerrainShape {
 };
 
 constexpr TerrainShape kTerrainShapes[] = {
-    {"forest", 3, false, 0},  // x y radius
-    {"hills", 3, false, 0},   // x y radius
-    {"meadow", 3, false, 0},  // x y radius
-    {"lake", 4, false, 0},    // x y radius-x radius-y
-    {"river", 5, true, 1},    // width x1 y1 x2 y2 ...
-    {"border", 4, true, 0},   // x1 y1 x2 y2 ...
+    {"forest", 3, false, 0},     // x y radius
+    {"hills", 3, false, 0},      // x y radius
+    {"meadow", 3, false, 0},     // x y radius
+    {"lake", 4, false, 0},       // x y radius-x radius-y
+    {"river", 5, true, 1},       // width x1 y1 x2 y2 ...
+    {"border", 4, true, 0},      // x1 y1 x2 y2 ...
+    {"waterfall", 4, false, 0},  // left top width height
 };
+
+// The kinds of "ambient KIND X Y" lines.
+constexpr std::string_view kAmbientKinds[] = {"fish", "smoke"};
 
 class LineParser {
  public:
@@ -92,6 +96,10 @@ void ParseTerrain(const LineParser& p, MapLayout& layout) {
     if (!ok) p.Fail(std::string("wrong count of numbers for ") + shape.kind);
     MapTerrain t{shape.kind, {}};
     for (std::size_t i = 1; i < p.size(); ++i) t.values.push_back(p.Number(i));
+    if (t.kind == "waterfall") {
+      MapRect r = p.Rect(1);
+      if (!Inside(r, {layout.width, layout.height})) p.Fail("the waterfall lies outside the map");
+    }
     layout.terrain.push_back(std::move(t));
     return;
   }
@@ -147,6 +155,15 @@ void ParseLine(const LineParser& p, MapLayout& layout) {
     if (!Inside(marker, size)) p.Fail("\"" + key + "\" lies outside the map");
     if (!layout.waypoints.emplace(n, MapPoint{marker.left, marker.top}).second)
       p.Fail("\"" + key + "\" is given twice");
+  } else if (key == "ambient") {
+    p.ExpectCount(4, "ambient fish|smoke X Y");
+    const std::string& kind = p.word(1);
+    if (std::find(std::begin(kAmbientKinds), std::end(kAmbientKinds), kind) ==
+        std::end(kAmbientKinds))
+      p.Fail("unknown ambient kind \"" + kind + "\"");
+    MapPoint at{p.NonNegative(2), p.NonNegative(3)};
+    if (at.x >= size.x || at.y >= size.y) p.Fail("the " + kind + " spot lies outside the map");
+    layout.ambient.push_back({kind, at});
   } else if (key == "road") {
     p.ExpectCount(3, "road FROM TO");
     MapRoad road{p.NonNegative(1), p.NonNegative(2)};
@@ -171,6 +188,22 @@ std::vector<int> MapLayout::Neighbours(int waypoint) const {
     if (r.to == waypoint) out.push_back(r.from);
   }
   std::sort(out.begin(), out.end());
+  return out;
+}
+
+std::vector<MapTerrain> MapLayout::TerrainOf(std::string_view kind) const {
+  std::vector<MapTerrain> out;
+  for (const MapTerrain& t : terrain) {
+    if (t.kind == kind) out.push_back(t);
+  }
+  return out;
+}
+
+std::vector<MapPoint> MapLayout::AmbientSpots(std::string_view kind) const {
+  std::vector<MapPoint> out;
+  for (const MapAmbientSpot& s : ambient) {
+    if (s.kind == kind) out.push_back(s.at);
+  }
   return out;
 }
 

@@ -10,6 +10,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace valorne {
@@ -43,10 +44,19 @@ struct MapRoad {
 };
 
 // A terrain feature for the painter: forest, hills, lake, river, border,
-// meadow. The numbers are as the file gives them.
+// meadow, waterfall (a rectangle: painted as a rocky ledge and animated on the
+// map). The numbers are as the file gives them.
 struct MapTerrain {
   std::string kind;
   std::vector<int> values;
+};
+
+// A place where the map comes alive: "fish" (a spot in the water where a
+// fish may leap) or "smoke" (a chimney; the point is where the smoke starts).
+struct MapAmbientSpot {
+  std::string kind;
+  MapPoint at;
+  friend bool operator==(const MapAmbientSpot&, const MapAmbientSpot&) = default;
 };
 
 struct MapLayout {
@@ -56,6 +66,7 @@ struct MapLayout {
   std::map<int, MapPoint> waypoints;         // marker left/top by number
   std::vector<MapRoad> roads;
   std::vector<MapTerrain> terrain;
+  std::vector<MapAmbientSpot> ambient;
   MapPoint top_bar_size;                      // menutopres
   MapPoint bottom_bar_size;                   // menubottomres
   std::map<std::string, MapRect> top_bar;     // label slots on the status bar
@@ -66,6 +77,10 @@ struct MapLayout {
   static constexpr int kMarkerSize = 24;
   MapPoint RoadPoint(int waypoint) const;  // centre of the marker
   std::vector<int> Neighbours(int waypoint) const;
+  // The terrain features of one kind ("waterfall"), in file order.
+  std::vector<MapTerrain> TerrainOf(std::string_view kind) const;
+  // The ambient spots of one kind ("fish", "smoke"), in file order.
+  std::vector<MapPoint> AmbientSpots(std::string_view kind) const;
 };
 
 // A missing, unreadable or malformed layout. The message names the file and,

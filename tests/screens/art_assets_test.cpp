@@ -113,7 +113,14 @@ TEST(ArtAssets, PicturesFitTheMapLayoutAndTheScreens) {
        static_cast<std::uint32_t>(m.top_bar_size.y)},
       {"menubottomres.png", static_cast<std::uint32_t>(m.bottom_bar_size.x),
        static_cast<std::uint32_t>(m.bottom_bar_size.y)},
-      {"mappreviewres.png", 800, 600},
+      {"mappreviewres.png", 576, 432},
+      {"PreviewMarkRes.png", 16 * 24, 24},
+      // The map's life: strips of square frames.
+      {"BirdsAnimRes.png", 8 * 64, 64},
+      {"FishAnimRes.png", 8 * 32, 32},
+      {"SmokeAnimRes.png", 8 * 40, 40},
+      {"MapFireRes.png", 8 * 32, 32},
+      {"ChestGlintRes.png", 6 * 24, 24},
       {"endturnres.png", 156, 39},
       {"graphic_smallbox.rx", 320, 240},
       {"graphic_normalbox.rx", 480, 360},
@@ -125,6 +132,14 @@ TEST(ArtAssets, PicturesFitTheMapLayoutAndTheScreens) {
       {"iconsres.png", 24 * 32, 32},
       {"ArmyWalkRes1.png", 24 * 48, 48},
   };
+  // The turning windmill: square frames as tall as the windmill; the
+  // waterfall's water: square frames a little taller than the fall.
+  const std::uint32_t mill = rect("WindmillImg1").second;
+  expected.push_back({"WindmillAnimRes.png", 8 * mill, mill});
+  for (const MapTerrain& fall : m.TerrainOf("waterfall")) {
+    const auto side = static_cast<std::uint32_t>(fall.values[3] + 8);
+    expected.push_back({"WaterfallAnimRes.png", 6 * side, side});
+  }
   for (int n = 1; n <= 17; ++n)
     expected.push_back({"sold" + std::to_string(n) + "res.png", 120, 150});
   const std::pair<const char*, const char*> kOnMap[] = {

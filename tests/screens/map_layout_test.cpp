@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -54,6 +55,23 @@ TEST(MapLayout, ParsesEveryKindOfLine) {
   EXPECT_EQ(m.bottom_bar_size, (MapPoint{640, 50}));
 }
 
+TEST(MapLayout, WaterfallsAndAmbientSpotsAreKeptByKind) {
+  MapLayout m = Parse(
+      "size 400 300\n"
+      "ambient fish 10 20\n"
+      "waterfall 50 60 20 40\n"
+      "ambient smoke 30 40\n"
+      "lake 100 100 20 10\n"
+      "ambient fish 110 100\n");
+  EXPECT_EQ(m.AmbientSpots("fish"), (std::vector<MapPoint>{{10, 20}, {110, 100}}));
+  EXPECT_EQ(m.AmbientSpots("smoke"), (std::vector<MapPoint>{{30, 40}}));
+  EXPECT_TRUE(m.AmbientSpots("birds").empty());
+  const std::vector<MapTerrain> falls = m.TerrainOf("waterfall");
+  ASSERT_EQ(falls.size(), 1u);
+  EXPECT_EQ(falls[0].values, (std::vector<int>{50, 60, 20, 40}));
+  EXPECT_EQ(m.TerrainOf("lake").size(), 1u);
+}
+
 TEST(MapLayout, RefusesMalformedLinesNamingTheLine) {
   struct Case {
     const char* text;
@@ -82,6 +100,13 @@ TEST(MapLayout, RefusesMalformedLinesNamingTheLine) {
       {"size 100 100\ntop GoldLbl 0 0 5 5\n", "the top bar's size must come first"},
       {"topbar 50 20\ntop GoldLbl 40 0 20 5\n", "\"GoldLbl\" lies outside the top bar"},
       {"# nothing\n", "test.map: the map's size is missing"},
+      {"size 100 100\nwaterfall 90 10 20 30\n", "line 2: the waterfall lies outside the map"},
+      {"size 100 100\nwaterfall 10 10 0 30\n", "line 2: a rectangle needs a width"},
+      {"size 100 100\nwaterfall 10 10 20\n", "line 2: wrong count of numbers for waterfall"},
+      {"size 100 100\nambient fish 5\n", "line 2: expected \"ambient fish|smoke X Y\""},
+      {"size 100 100\nambient bats 5 5\n", "line 2: unknown ambient kind \"bats\""},
+      {"size 100 100\nambient smoke 100 5\n", "line 2: the smoke spot lies outside the map"},
+      {"size 100 100\nambient fish 5 -1\n", "line 2: \"-1\" is negative"},
   };
   for (const Case& c : cases) {
     std::string error = ErrorOf(c.text);
@@ -188,6 +213,20 @@ TEST(MapLayout, ShippedCountyHasEveryWaypointObjectAndRoad) {
                              "MenuBtn", "MessagessBtn", "WeatherBtn", "SpecialBtn"})
     EXPECT_TRUE(m.bottom_bar.contains(button)) << button;
   EXPECT_EQ(m.top_bar.at("EndTurnAnim"), (MapRect{1002, 89, 39, 39}));
+
+  // The map's life: a waterfall, fish in the water, smoke from the villages.
+  EXPECT_EQ(m.TerrainOf("waterfall").size(), 1u);
+  EXPECT_GE(m.AmbientSpots("fish").size(), 6u);
+  for (int village = 1; village <= 3; ++village) {
+    const MapRect& r = m.objects.at("VillageImg" + std::to_string(village)).rect;
+    const auto chimneys = m.AmbientSpots("smoke");
+    EXPECT_TRUE(std::any_of(chimneys.begin(), chimneys.end(),
+                            [&](const MapPoint& p) {
+                              return p.x >= r.left && p.x < r.right() && p.y >= r.top &&
+                                     p.y < r.bottom();
+                            }))
+        << "village " << village << " has no chimney smoke";
+  }
 }
 
 }  // namespace

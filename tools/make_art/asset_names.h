@@ -42,7 +42,8 @@ inline constexpr Asset kAssets[] = {
     {"mapres", Pic, 1},
     {"menutopres", Pic, 1},
     {"menubottomres", Pic, 1},
-    {"mappreviewres", Pic, 1},
+    {"mappreviewres", Pic, 1},    // the land in miniature, 576 x 432 (the map at 24 %)
+    {"PreviewMarkRes", Pic, 16},  // the preview's 24 x 24 markers, in the order of PreviewMark
     {"faderes", Pic, 1},
     {"endturnres", Pic, 4},
     // The resource container's sheets.
@@ -153,7 +154,16 @@ inline constexpr Asset kAssets[] = {
     {"VillageBurntRes3", Pic, 1},
     {"WindmillRes", Pic, 1},
     {"WindmillBurntRes", Pic, 1},
-    {"WindmillAnimRes", Pic, 4},
+    {"WindmillAnimRes", Pic, 8},  // square frames, the windmill in the middle
+    // The map's life: square frames laid over the map. A flock of birds (0..3
+    // flying right, 4..7 left), a leaping fish, the waterfall's water, chimney
+    // smoke, the fire of a burnt place, a chest's glint.
+    {"BirdsAnimRes", Pic, 8},
+    {"FishAnimRes", Pic, 8},
+    {"WaterfallAnimRes", Pic, 6},
+    {"SmokeAnimRes", Pic, 8},
+    {"MapFireRes", Pic, 8},
+    {"ChestGlintRes", Pic, 6},
     // Treasure chests: closed, open, and opening.
     {"ChestRes1", Pic, 1},
     {"ChestRes2", Pic, 1},

@@ -106,6 +106,8 @@ int main(int argc, char** argv) {
   art::RegisterFrames(reg);
   art::RegisterItems(reg);
   art::RegisterAnims(reg);
+  art::RegisterAmbient(reg);
+  art::RegisterPreview(reg);
   art::RegisterSounds(reg);
   art::RegisterMusic(reg);
   std::set<std::string> only(argv + 3, argv + argc);

@@ -59,8 +59,7 @@ Canvas Village(const Context& ctx, int n, bool burnt) {
             0.55f);
     Flames(c, w * 0.55f, h * 0.95f, 24, 18, static_cast<std::uint32_t>(n));
   } else {
-    Smoke(c, spots[1].first.x + 8, spots[1].first.y - spots[1].second, h * 0.3f,
-          static_cast<std::uint32_t>(n), 0.3f);
+    // The chimneys' smoke rises on the map itself, where it can move.
     c.FillCircle(w * 0.9f, h * 0.92f, 4, Hex(0x6a7a8a));  // the well
     c.Ring(w * 0.9f, h * 0.92f, 4, 1.5f, Hex(0x8a8478));
   }
@@ -346,9 +345,17 @@ void RegisterBuildings(Registry& r) {
   }
   r.Picture("WindmillRes", [](const Context& ctx) { return Windmill(ctx, 0.5f, false); });
   r.Picture("WindmillBurntRes", [](const Context& ctx) { return Windmill(ctx, 0, true); });
+  // The turning windmill: the whole windmill in the middle of a square as
+  // tall as it, the sails a quarter turn on over the eight frames (the first
+  // frame is the still picture).
   r.Picture("WindmillAnimRes", [](const Context& ctx) {
     std::vector<Canvas> frames;
-    for (int k = 0; k < 4; ++k) frames.push_back(Windmill(ctx, 0.5f + k * 0.3927f, false));
+    for (int k = 0; k < 8; ++k) {
+      Canvas mill = Windmill(ctx, 0.5f + k * 0.19635f, false);
+      Canvas f(mill.height(), mill.height());
+      f.Draw(mill, (mill.height() - mill.width()) / 2, 0);
+      frames.push_back(f);
+    }
     return Strip(frames);
   });
   r.Picture("ChestRes1", [](const Context& ctx) { return Chest(ctx, 0); });

@@ -1,13 +1,16 @@
 // The painted county ("mapres") and the whole-map preview ("mappreviewres").
 // The land comes from the terrain lines of the map layout: grass with
-// meadows, woods, hill country, lakes and rivers, the county borders, and the
-// roads between neighbouring waypoints with bridges where they cross water.
-// Objects that change during the game are not painted here.
+// meadows, woods, hill country, lakes and rivers, the ledges of the
+// waterfalls, the county borders, and the roads between neighbouring
+// waypoints with bridges where they cross water. Objects that change during
+// the game are not painted here; the preview is the same land in miniature,
+// its places marked by the preview screen itself.
 #include <algorithm>
 #include <cmath>
 #include <mutex>
 
 #include "noise.h"
+#include "paint_ambient.h"
 #include "paint_common.h"
 #include "registry.h"
 
@@ -15,6 +18,9 @@ namespace art {
 namespace {
 
 constexpr std::uint32_t kSeed = 9001;
+// The preview's miniature: the map at 24 %.
+constexpr int kPreviewWidth = 576;
+constexpr int kPreviewHeight = 432;
 
 struct Masks {
   int w, h;
@@ -87,11 +93,13 @@ Masks BuildMasks(const valorne::MapLayout& m) {
     } else if (t.kind == "river") {
       std::vector<Pt> path = RiverPath(v, kSeed + static_cast<std::uint32_t>(v[1]));
       Stroke(k.water, path, static_cast<float>(v[0]), on);
-    } else {
+    } else if (t.kind == "waterfall") {
+      // Neither trees nor hills on the ledge.
+      k.clear.FillRect(v[0] - 24, v[1] - 10, v[2] + 48, v[3] + 20, on);
+    } else if (t.kind == "forest" || t.kind == "hills" || t.kind == "meadow") {
       std::vector<float>& field = t.kind == "forest"  ? k.forest
                                   : t.kind == "hills" ? k.hills
                                                       : k.meadow;
-      if (t.kind == "border") continue;
       float r = static_cast<float>(v[2]);
       for (int y = std::max(0, v[1] - v[2] - 40); y < std::min(m.height, v[1] + v[2] + 40); ++y)
         for (int x = std::max(0, v[0] - v[2] - 40); x < std::min(m.width, v[0] + v[2] + 40); ++x) {
@@ -284,6 +292,7 @@ const Canvas& BaseMap(const Context& ctx) {
     PaintGround(map, k);
     PaintYards(map, m);
     PaintHills(map, k);
+    PaintWaterfalls(map, m);
     PaintBorders(map, m);
     PaintRoads(map, m, k);
     PaintTrees(map, k, false);
@@ -292,67 +301,17 @@ const Canvas& BaseMap(const Context& ctx) {
   return map;
 }
 
-// The picture each permanent object shows on the preview.
-std::string PreviewPicture(const std::string& object) {
-  struct Pair {
-    const char* prefix;
-    const char* picture;
-  };
-  static const Pair kPairs[] = {{"VillageImg", "VillageRes"},
-                                {"WindmillImg", "WindmillRes"},
-                                {"WoodCutterImg", "WoodCutterRes"},
-                                {"StoneCutterImg", "StoneCutterRes"},
-                                {"OreCutterImg", "OreCutterRes"},
-                                {"CaveImg", "CaveRes"},
-                                {"ChapelImg", "ChapelRes"},
-                                {"GChapelImg", "GChapelRes"},
-                                {"DolmenImg", "DolmenRes"},
-                                {"ADolmenImg", "ADolmenRes"},
-                                {"ObeliskImg", "ObeliskRes"},
-                                {"StatueImg", "StatueRes"},
-                                {"RuinsImg", "RuinsRes"},
-                                {"TavernImg", "TavernRes"},
-                                {"HutImg", "HutRes"},
-                                {"CrossImg", "CrossRes"},
-                                {"ChestImg", "ChestRes1"},
-                                {"OutpostImg", "OutpostRes"},
-                                {"GarryImg", "GarryRes"},
-                                {"HBattlefieldImg", "HBattlefieldRes"},
-                                {"BattlefieldImg", "BattlefieldRes"},
-                                {"WarBuilding2", "RivalCastleRes1"},
-                                {"WarBuilding3", "RivalCastleRes2"},
-                                {"WarBuilding", "FortRes"}};
-  for (const Pair& p : kPairs) {
-    if (!object.starts_with(p.prefix)) continue;
-    if (std::string_view(p.picture) == "VillageRes")
-      return std::string(1, object.back()).insert(0, "VillageRes");
-    return p.picture;
-  }
-  if (object.starts_with("FieldImg")) {
-    static const char* kFields[] = {"CropsRes4", "CattleRes", "CropsRes4", "EmptyRes", "CropsRes4",
-                                    "CattleRes", "HireRes",   "CropsRes4", "EmptyRes", "CattleRes"};
-    int n = std::stoi(object.substr(8));
-    return kFields[(n - 1) % 10];
-  }
-  return "";
-}
-
 }  // namespace
 
 void RegisterTerrain(Registry& r) {
   r.Picture("mapres", [](const Context& ctx) { return BaseMap(ctx); });
-  r.Picture("mappreviewres", [&r](const Context& ctx) {
-    Canvas full = BaseMap(ctx);
-    std::vector<std::pair<int, std::string>> order;  // drawn from the top down
-    for (const auto& [name, obj] : ctx.map.objects) order.push_back({obj.rect.bottom(), name});
-    std::sort(order.begin(), order.end());
-    for (const auto& [bottom, name] : order) {
-      std::string pic = PreviewPicture(name);
-      if (pic.empty()) continue;
-      const valorne::MapRect& rect = ctx.map.objects.at(name).rect;
-      full.DrawScaled(r.pictures.at(pic)(ctx), rect.left, rect.top, rect.width, rect.height);
-    }
-    return full.Scaled(800, 600);
+  // The land in miniature, a little faded like an old map so that the
+  // preview's markers stand out, with a dark rim.
+  r.Picture("mappreviewres", [](const Context& ctx) {
+    Canvas small = BaseMap(ctx).Scaled(kPreviewWidth, kPreviewHeight);
+    small.FillRect(0, 0, kPreviewWidth, kPreviewHeight, Hex(0xe9dbb5, 56));
+    Bevel(small, 0, 0, kPreviewWidth, kPreviewHeight, 4, 0.7f, true);
+    return small;
   });
 }
 

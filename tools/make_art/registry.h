@@ -29,7 +29,7 @@ struct Registry {
   void Sound(const std::string& name, SoundFn fn);
 };
 
-void RegisterTerrain(Registry& r);    // mapres, mappreviewres
+void RegisterTerrain(Registry& r);    // mapres, mappreviewres (the land only, miniature)
 void RegisterBars(Registry& r);       // the two bars, buttons, status icons
 void RegisterFields(Registry& r);     // fields, slots, small marks
 void RegisterBuildings(Registry& r);  // villages, windmills, castles, works, sites
@@ -38,6 +38,8 @@ void RegisterPortraits(Registry& r);  // sold1res..sold17res
 void RegisterFrames(Registry& r);     // screen frames and resource sheets
 void RegisterItems(Registry& r);      // smithy items, dialog buttons
 void RegisterAnims(Registry& r);      // anim/*.rx and pointers
+void RegisterAmbient(Registry& r);    // the map's life: birds, fish, waterfall, smoke, fire, glint
+void RegisterPreview(Registry& r);    // the markers of the whole-map preview
 void RegisterSounds(Registry& r);     // sound effects and ambience
 void RegisterMusic(Registry& r);      // music01.wav
 
