@@ -10,10 +10,12 @@
 // timers and quick keys (camp1_frm_timers.cpp).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "screens/camp1_layout.h"
+#include "screens/map_ambience.h"
 #include "screens/toolkit/form.h"
 #include "state/values.h"
 
@@ -54,6 +56,7 @@ inline constexpr int kMusicDelayMs = 1500;
 inline constexpr int kReseedMs = 10000;
 inline constexpr int kClockMs = 30000;
 inline constexpr int kTooltipMs = 150;
+inline constexpr int kAmbientTickMs = 100;
 
 class Camp1Frm : private Camp1Layout, public Form {
  public:
@@ -69,6 +72,17 @@ class Camp1Frm : private Camp1Layout, public Form {
   void RedrawAll();
   void RedrawStatusBar();
   void RedrawMap();
+
+  // camp1_frm_scroll.cpp: the part of the map in view between the bars (map
+  // units), and a jump that brings a point of the map to the middle of the
+  // view, as far as the scroll limits allow.
+  Rect VisibleMapPart() const;
+  void CentreMapOn(MapPoint point);
+
+  // camp1_frm_ambience.cpp: the map's life at a moment of the clock, while
+  // the map animations are on; the sprites go when they are off.
+  void ShowAmbience(std::int64_t now_ms);
+  const MapAmbience& ambience() const { return ambience_; }
 
  private:
   // camp1_frm.cpp: the screen's life.
@@ -117,6 +131,12 @@ class Camp1Frm : private Camp1Layout, public Form {
   void ArrowKey(const EventArgs& args);
   Control& StripOf(Byte direction) const;
 
+  // camp1_frm_ambience.cpp: the map's own timer of its life.
+  void StartAmbience();
+  void AmbientTimer_Timer();
+  void RefreshAmbience();
+  void StopAmbience();
+
   // camp1_frm_timers.cpp: the ambient timers and the quick keys.
   void StartAmbientTimers();
   void MusicTimer_Timer();
@@ -129,6 +149,7 @@ class Camp1Frm : private Camp1Layout, public Form {
   std::string highlighted_picture_;
   std::string note_;  // a line for the hint line that no text of the game holds
   int busy_offset_ = 0;
+  MapAmbience ambience_{map()};
 };
 
 }  // namespace valorne

@@ -124,6 +124,7 @@ void Camp1Frm::RedrawMap() {
   RedrawPlaces();
   RedrawForces();
   RedrawFieldMenu();
+  RefreshAmbience();
 }
 
 void Camp1Frm::RedrawPlaces() {

@@ -26,19 +26,31 @@ constexpr int kKeyDown = 40;
 
 // The map starts with our castle in the middle of the view.
 void Camp1Frm::PlaceMapAtStart() {
-  Control& surface = (*this)["MapSurface"];
-  const Rect area = map_area();
   MapPoint centre{map().width / 2, map().height / 2};
   if (auto it = map().objects.find("WarBuilding"); it != map().objects.end()) {
     const MapRect& castle = it->second.rect;
     centre = {castle.left + castle.width / 2, castle.top + castle.height / 2};
   }
+  CentreMapOn(centre);
+}
+
+void Camp1Frm::CentreMapOn(MapPoint point) {
+  Control& surface = (*this)["MapSurface"];
+  const Rect area = map_area();
   const int lowest_left = rect().width - surface.width();
   const int lowest_top = rect().height - surface.height() - kFootLimit;
-  const int left = std::clamp(area.left + area.width / 2 - centre.x, std::min(lowest_left, 0), 0);
+  const int left = std::clamp(area.left + area.width / 2 - point.x, std::min(lowest_left, 0), 0);
   const int top =
-      std::clamp(area.top + area.height / 2 - centre.y, std::min(lowest_top, kTopLimit), kTopLimit);
+      std::clamp(area.top + area.height / 2 - point.y, std::min(lowest_top, kTopLimit), kTopLimit);
   surface.Move(left, top);
+  // As after any step of the map, every strip may scroll again.
+  for (Byte d : {kScrollUp, kScrollDown, kScrollLeft, kScrollRight}) StripOf(d).SetEnabled(true);
+}
+
+Rect Camp1Frm::VisibleMapPart() const {
+  const Control& surface = (*this)["MapSurface"];
+  const Rect seen = map_area().Intersect(surface.rect());
+  return {seen.left - surface.left(), seen.top - surface.top(), seen.width, seen.height};
 }
 
 Control& Camp1Frm::StripOf(Byte direction) const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "screens/map_ambience.h"
 #include "screens/toolkit/look.h"
 
 namespace valorne {
@@ -246,6 +247,20 @@ void Camp1Layout::AddMap() {
                        .parent = map,
                        .visible = false});
   }
+  // The map's life over the objects (the birds fly above everything); the
+  // pointer passes through it to the objects.
+  const std::vector<AmbientPlace> ambient = AmbientPlaces(map_);
+  auto add_ambient = [&](const AmbientPlace& place) {
+    Add(place.control, {.kind = ControlKind::Image,
+                        .rect = place.rect,
+                        .picture = Keep(std::string(place.picture)),
+                        .parent = map,
+                        .visible = false,
+                        .takes_pointer = false});
+  };
+  for (const AmbientPlace& place : ambient) {
+    if (place.kind != AmbientKind::Birds) add_ambient(place);
+  }
   for (int button = 1; button <= 4; ++button) {
     const std::string name = "Field" + std::to_string(button) + "Pic";
     Add(name, {.kind = ControlKind::AniButton,
@@ -261,6 +276,11 @@ void Camp1Layout::AddMap() {
                                             .parent = map,
                                             .hover_picture = "WalkToRes_hover",
                                             .visible = false});
+  }
+  for (const AmbientPlace& place : ambient) {
+    if (place.kind != AmbientKind::Birds) continue;
+    add_ambient(place);
+    overhanging_.push_back(place.control);  // a flock flies in from beyond the view
   }
 }
 
