@@ -1,5 +1,6 @@
 // The screens of the campaign screen and the level's flow: the campaign map
-// `Camp1Frm` and the objectives screen `TipsFrm`.
+// `Camp1Frm`, the whole-map preview `MapPreviewFrm` and the objectives
+// screen `TipsFrm`.
 #pragma once
 
 namespace valorne {
