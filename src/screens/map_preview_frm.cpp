@@ -328,9 +328,14 @@ void MapPreviewFrm::ShowView() {
   }
 }
 
-// The place clicked comes to the middle of the map.
+// The place clicked comes to the middle of the map. A click given by name
+// (a script), with the pointer elsewhere, is a click in the middle.
 void MapPreviewFrm::MapImg_Click(const EventArgs& args) {
-  if (Camp1Frm* screen = MapScreen()) screen->CentreMapOn(MapPointAt(args.x, args.y));
+  const Control& image = (*this)["MapImg"];
+  Point at{args.x, args.y};
+  if (!Rect{0, 0, image.width(), image.height()}.Contains(at))
+    at = {image.width() / 2, image.height() / 2};
+  if (Camp1Frm* screen = MapScreen()) screen->CentreMapOn(MapPointAt(at.x, at.y));
   Close();
 }
 

@@ -42,8 +42,8 @@ void WithPreview(MapScreens& s, const std::function<void(Camp1Frm&, MapPreviewFr
 void ClickAt(Ui& ui, const Control& control, Point at) {
   const Rect r = control.FormRect().Moved(control.form().rect().left, control.form().rect().top);
   const Point p{r.left + at.x, r.top + at.y};
-  for (auto kind : {InputEvent::Kind::PointerMove, InputEvent::Kind::ButtonDown,
-                    InputEvent::Kind::ButtonUp}) {
+  for (auto kind :
+       {InputEvent::Kind::PointerMove, InputEvent::Kind::ButtonDown, InputEvent::Kind::ButtonUp}) {
     InputEvent event;
     event.kind = kind;
     event.position = p;
@@ -210,6 +210,17 @@ TEST(MapPreviewFrm, AClickOnTheMiniatureCentresTheMapThereAndCloses) {
       EXPECT_GE(surface.left(), map.rect().width - surface.width());
     });
   }
+}
+
+TEST(MapPreviewFrm, AClickByNameIsAClickInTheMiddle) {
+  MapScreens s;
+  WithPreview(s, [&](Camp1Frm& map, MapPreviewFrm& preview) {
+    s.ui.ClickOn(preview, &preview["MapImg"], MouseButton::Left);
+    EXPECT_TRUE(preview.closed());
+    const Rect seen = map.VisibleMapPart();
+    const MapLayout& county = map.layout().map();
+    EXPECT_TRUE(seen.Contains(Point{county.width / 2, county.height / 2}));
+  });
 }
 
 TEST(MapPreviewFrm, CloseAndEscapeLeaveTheMapWhereItWas) {

@@ -157,10 +157,10 @@ Canvas ChimneySmoke() {
       const float t = std::fmod((k + p * 8.0f / kPuffs) / 8.0f, 1.0f);
       const float x = kSize / 2.0f + t * 9 + std::sin(t * 5 + p) * 2.2f;
       const float y = kSize - 3 - t * (kSize - 10);
-      const float alpha = std::min(1.0f, t * 6) * (1 - t) * 0.7f;
-      f.FillCircle(x, y, 2.2f + t * 5, Hex(0x8a8680, static_cast<std::uint8_t>(255 * alpha)));
-      f.FillCircle(x - 1, y - 1, 1.2f + t * 3,
-                   Hex(0xb0aca4, static_cast<std::uint8_t>(200 * alpha)));
+      const float alpha = std::min(1.0f, t * 6) * (1 - t) * 0.95f;
+      f.FillCircle(x, y, 2.6f + t * 6, Hex(0x8e8a84, static_cast<std::uint8_t>(235 * alpha)));
+      f.FillCircle(x - 1, y - 1, 1.5f + t * 3.5f,
+                   Hex(0xc4c0b8, static_cast<std::uint8_t>(220 * alpha)));
     }
     frames.push_back(f);
   }
@@ -214,6 +214,13 @@ void PaintWaterfalls(Canvas& c, const valorne::MapLayout& m) {
       c.FillEllipse(bx, by, bw, bh, Hex(0x8a8270));
       c.FillEllipse(bx - 2, by - 2, bw * 0.6f, bh * 0.5f, Hex(0xa49c88));
     }
+    // The foot of the face lies in its own shadow.
+    c.FillPolygon({{l - 20, foot + 2},
+                   {l - 17, foot - 14},
+                   {r + 19, foot - 14},
+                   {r + 22, foot + 2},
+                   {cx, foot + 6}},
+                  Hex(0x2a2418, 70));
     for (float y = top + 10; y < foot; y += 9)  // the layers of the rock
       c.Line(l - 12, y, r + 14, y + 2, 1.0f, Hex(0x4a4436, 150));
     c.Line(l - 8, top + 3, r + 8, top + 3, 2.5f, Hex(0x7a8a48, 200));  // the grassy lip

@@ -32,21 +32,21 @@ Canvas Village(const Context& ctx, int n, bool burnt) {
           {{w * (0.08f + col * 0.3f) + rng.Range(-4, 4) + (row % 2) * 8, h * (0.42f + row * 0.24f)},
            w * rng.Range(0.18f, 0.22f)});
     }
-  // The church.
-  float cx = w * 0.42f, cy = h * 0.34f;
+  // The church stands in the gap of the first row, its cross within the picture.
+  float cx = w * 0.42f, cy = h * 0.40f, ch = h * 0.6f;
   if (!burnt) {
-    c.FillRect(cx, cy - h * 0.2f, w * 0.22f, h * 0.2f, Hex(0xd8d0c0));
-    c.FillPolygon({{cx - 3, cy - h * 0.2f},
-                   {cx + w * 0.11f, cy - h * 0.32f},
-                   {cx + w * 0.22f + 3, cy - h * 0.2f}},
+    c.FillRect(cx, cy - ch * 0.2f, w * 0.22f, ch * 0.2f, Hex(0xd8d0c0));
+    c.FillPolygon({{cx - 3, cy - ch * 0.2f},
+                   {cx + w * 0.11f, cy - ch * 0.32f},
+                   {cx + w * 0.22f + 3, cy - ch * 0.2f}},
                   Hex(0x6a4a3a));
-    c.FillRect(cx + w * 0.07f, cy - h * 0.42f, w * 0.08f, h * 0.22f, Hex(0xe0d8c8));
-    c.FillPolygon({{cx + w * 0.06f, cy - h * 0.42f},
-                   {cx + w * 0.11f, cy - h * 0.56f},
-                   {cx + w * 0.16f, cy - h * 0.42f}},
+    c.FillRect(cx + w * 0.07f, cy - ch * 0.42f, w * 0.08f, ch * 0.22f, Hex(0xe0d8c8));
+    c.FillPolygon({{cx + w * 0.06f, cy - ch * 0.42f},
+                   {cx + w * 0.11f, cy - ch * 0.56f},
+                   {cx + w * 0.16f, cy - ch * 0.42f}},
                   Hex(0x5a3a2a));
-    c.Line(cx + w * 0.11f, cy - h * 0.56f, cx + w * 0.11f, cy - h * 0.64f, 1.2f, kInk);
-    c.Line(cx + w * 0.09f, cy - h * 0.61f, cx + w * 0.13f, cy - h * 0.61f, 1.2f, kInk);
+    c.Line(cx + w * 0.11f, cy - ch * 0.56f, cx + w * 0.11f, cy - ch * 0.64f, 1.2f, kInk);
+    c.Line(cx + w * 0.09f, cy - ch * 0.61f, cx + w * 0.13f, cy - ch * 0.61f, 1.2f, kInk);
   } else {
     c.FillRect(cx, cy - h * 0.14f, w * 0.22f, h * 0.14f, Hex(0x3a3028));
   }
