@@ -102,6 +102,17 @@ bool Ui::Release(Form& form, Control* control, MouseButton button) {
 
 bool Ui::ClickOn(Form& form, Control* control, MouseButton button) {
   if (control && !control->Active()) return false;
+  // A click aimed at a control by name lands on its middle, unless the
+  // pointer already rests on it, so a handler that reads where the click
+  // fell sees a point of the control.
+  if (control) {
+    const Rect where = control->FormRect();
+    const Point local = FormLocal(form, pointer_);
+    if (!where.Contains(local)) {
+      const Point centre = where.Centre();
+      pointer_ = {form.rect().left + centre.x, form.rect().top + centre.y};
+    }
+  }
   Press(form, control, button);
   Release(form, control, button);
   return true;

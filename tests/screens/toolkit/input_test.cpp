@@ -162,6 +162,19 @@ TEST(EventRouting, PointerEntersAndLeavesControls) {
   EXPECT_EQ(p.ui.pointer_position(), (Point{60, 25}));
 }
 
+TEST(EventRouting, AClickByNameLandsOnTheControl) {
+  Panel p;
+  std::vector<Point> where;
+  p.form.On("NoBtn", FormEvent::Click, [&](const EventArgs& a) { where.push_back({a.x, a.y}); });
+  p.WhileOpen([&] {
+    p.Move(kBackground);  // the pointer rests elsewhere: the click goes to the middle
+    p.ui.ClickOn(p.form, &p.form["NoBtn"], MouseButton::Left);
+    p.Move({15, 55});  // the pointer already rests on the button: the click stays there
+    p.ui.ClickOn(p.form, &p.form["NoBtn"], MouseButton::Left);
+  });
+  EXPECT_EQ(where, (std::vector<Point>{{50, 15}, {5, 5}}));
+}
+
 TEST(EventRouting, OnlyTheTopScreenGetsInput) {
   Panel p;
   Form dialog(p.ui, {.name = "DialogFrm", .size = {50, 50}, .centred = false});
