@@ -55,7 +55,8 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
               .index = item};
     c[n++] = {.name = "ItemNameLbl",
               .kind = ControlKind::RunaLabel,
-              .rect = {cell.left + 2, cell.top + kItemSize + 2, kCellWidth - 4, 32},
+              // One line, with the stock right under the name.
+              .rect = {cell.left - 8, cell.top + kItemSize + 2, kCellWidth + 16, 18},
               .index = item,
               .caption = {4, kForgeItemInfo[i].name_text},
               .fore = look::kInk,
@@ -63,7 +64,7 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
               .align = TextAlign::Centre};
     c[n++] = {.name = kForgeItemLooks[i].stock_label,
               .kind = ControlKind::Label,
-              .rect = {cell.left + 2, cell.top + kItemSize + 32, kCellWidth - 4, 22},
+              .rect = {cell.left + 2, cell.top + kItemSize + 21, kCellWidth - 4, 22},
               .fore = look::kInk,
               .font_size = 17,
               .align = TextAlign::Centre};

@@ -19,9 +19,10 @@ constexpr int kHeight = 600;
 constexpr int kColumns = 4;
 constexpr int kCellWidth = 98;
 constexpr int kCellHeight = 120;
-constexpr int kGridLeft = 28;
+constexpr int kGridLeft = 30;
 constexpr int kGridTop = 76;
 constexpr int kItemSize = 64;
+constexpr int kNameOverhang = 22;
 constexpr int kPanelLeft = 450;
 constexpr int kPanelWidth = 320;
 constexpr int kSealTop = 522;
@@ -65,9 +66,13 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
               .kind = ControlKind::AniButton,
               .rect = {cell.left + (kCellWidth - kItemSize) / 2, cell.top, kItemSize, kItemSize},
               .picture = kForgeItemLooks[i].picture};
+    // The name may reach over the cell's sides so that it keeps to one
+    // line, with the stock right under it: a number between two rows of
+    // pictures would belong to neither.
     c[n++] = {.name = "ItemNameLbl",
               .kind = ControlKind::RunaLabel,
-              .rect = {cell.left, cell.top + kItemSize + 2, kCellWidth, 34},
+              .rect = {cell.left - kNameOverhang, cell.top + kItemSize + 2,
+                       kCellWidth + 2 * kNameOverhang, 18},
               .index = item,
               .caption = {4, kForgeItemInfo[i].name_text},
               .fore = look::kInk,
@@ -75,7 +80,7 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
               .align = TextAlign::Centre};
     c[n++] = {.name = kForgeItemLooks[i].stock_label,
               .kind = ControlKind::Label,
-              .rect = {cell.left, cell.top + kItemSize + 34, kCellWidth, 18},
+              .rect = {cell.left, cell.top + kItemSize + 21, kCellWidth, 18},
               .fore = look::kWood,
               .font_size = 14,
               .align = TextAlign::Centre};
