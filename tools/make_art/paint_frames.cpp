@@ -112,10 +112,6 @@ Canvas ObjectivesFrame() {
   for (int y = 120; y < 480; ++y)
     for (int x = 120; x < 680; ++x) c.Set(x, y, {});  // the open middle
   Bevel(c, 117, 117, 566, 366, 4, 1.0f, true);
-  for (float x : {60.0f, 740.0f}) {
-    c.FillCircle(x, 300, 26, Hex(0x5a564e));
-    Shield(c, x, 300, 30, side::kArmy[1]);
-  }
   return c;
 }
 
