@@ -101,6 +101,14 @@ void Camp1Frm::BindMapObjects() {
     });
   }
   if (Find("GarryImg")) On("GarryImg", FormEvent::Click, [this] { TradePostClick(); });
+  // Our castle asks whether the lord would enter it; inside is the castle
+  // screen.
+  if (Find("WarBuilding")) {
+    On("WarBuilding", FormEvent::Click, [this] {
+      ui().Open("BuildingFrm");
+      if (!closed()) RedrawAll();
+    });
+  }
   for (int army = 1; army <= 3; ++army) {
     if (const std::string sprite = Numbered("ArmyCamp", army) + "Img"; Find(sprite)) {
       On(sprite, FormEvent::MouseMove, [this, army] { ArmyHover(army); });

@@ -191,6 +191,8 @@ TEST(Camp1FrmMap, ClicksOnTheMapOpenTheirScreens) {
       {"Image1", [](GameState&) {}, {"TipsFrm"}},
       {"Camp1StatusImg", [](GameState&) {}, {"ArmyCampFrm"}},
       {"ArmyCamp1Img", [](GameState&) {}, {"ArmyCampFrm"}},
+      {"WarBuilding", [](GameState&) {}, {"BuildingFrm"}},
+      {"WarBuilding2", [](GameState&) {}, {}},  // a rival's castle is not ours to enter
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.object);
