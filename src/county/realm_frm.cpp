@@ -35,7 +35,7 @@ constexpr std::array<IconLine, 9> kIconLines = {{
     {"Image2", "WoodCutterRes", "Woodcutters", "WoodCutterLbl"},
     {"Image4", "StoneCutterRes", "Stone quarry", "StoneCutterLbl"},
     {"Image7", "OreCutterRes", "Ore mine", "OreCutterLbl"},
-    {"Image8", "CropsRes4", "Crops fields", "CropsFieldLbl"},
+    {"Image8", "CropsRes4", "Crop fields", "CropsFieldLbl"},
     {"Image5", "CattleRes", "Cattle fields", "CattleFieldLbl"},
     {"PlainFieldImg", "EmptyRes", "Other fields", "PlainFieldLbl"},
     {"Image1", "sold17res", "Assassins", "AssassinLbl"},

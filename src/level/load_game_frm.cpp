@@ -15,7 +15,7 @@ const std::array<ControlSpec, 3> kLoadOwnControls{{
     DialogCaption("FileDateLbl", {300, 176, 140, 20}, "", 14),
     {.name = "DeleteBtn",
      .kind = ControlKind::Button,
-     .rect = {300, 256, 140, 30},
+     .rect = {300, 304, 140, 30},
      .text = "Delete"},
 }};
 

@@ -61,7 +61,8 @@ std::string AsSentence(std::string problem);
 // The dialogs' look: the framed page and the colour of the hint line.
 inline constexpr std::string_view kDialogBackground = "graphic_normalbox.rx";
 inline constexpr Colour kHintInk = Rgb(128, 28, 16);
-inline constexpr Size kDialogSize{480, 400};
+// As large as the game menu they open over, so they cover it.
+inline constexpr Size kDialogSize{480, 460};
 
 // The words of the fields both dialogs share.
 struct SaveDialogWords {
@@ -88,7 +89,7 @@ constexpr ControlSpec DialogTextBox(std::string_view name, Rect rect) {
 
 // The whole control table of a dialog: the title, the list of saves with its
 // arrows and the name field on the left and top right, the dialog's own
-// controls below the name field (`own`, from 156 units down to 286), then the
+// controls below the name field (`own`, from 156 units down to 334), then the
 // hint line and the two buttons.
 template <std::size_t Own>
 constexpr std::array<ControlSpec, Own + 10> SaveDialogControls(
@@ -100,7 +101,7 @@ constexpr std::array<ControlSpec, Own + 10> SaveDialogControls(
   c[n++] = DialogCaption("SavesLbl", {40, 74, 200, 18}, "Saved games");
   c[n++] = {.name = "FileLst",
             .kind = ControlKind::ListBox,
-            .rect = {40, 94, 214, 192},
+            .rect = {40, 94, 214, 240},
             .fore = look::kInk};
   c[n++] = {.name = "FileUpBtn",
             .kind = ControlKind::AniButton,
@@ -109,7 +110,7 @@ constexpr std::array<ControlSpec, Own + 10> SaveDialogControls(
             .hover_picture = "UpAniBtn_hover"};
   c[n++] = {.name = "FileDownBtn",
             .kind = ControlKind::AniButton,
-            .rect = {258, 258, 28, 28},
+            .rect = {258, 306, 28, 28},
             .picture = "DownAniBtn",
             .hover_picture = "DownAniBtn_hover"};
   c[n++] = DialogCaption("NameLbl", {300, 94, 140, 18}, words.name);
@@ -117,17 +118,17 @@ constexpr std::array<ControlSpec, Own + 10> SaveDialogControls(
   for (const ControlSpec& control : own) c[n++] = control;
   c[n++] = {.name = "Helper",
             .kind = ControlKind::Label,
-            .rect = {40, 292, 400, 36},
+            .rect = {40, 344, 400, 36},
             .fore = kHintInk,
             .font_size = 12,
             .align = TextAlign::Centre};
   c[n++] = {.name = "OkAniBtn",
             .kind = ControlKind::AniButton,
-            .rect = {110, 334, 110, 30},
+            .rect = {110, 392, 110, 30},
             .text = words.ok};
   c[n++] = {.name = "CancelAniBtn",
             .kind = ControlKind::AniButton,
-            .rect = {260, 334, 110, 30},
+            .rect = {260, 392, 110, 30},
             .text = "Cancel"};
   return c;
 }

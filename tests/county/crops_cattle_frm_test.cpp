@@ -43,7 +43,7 @@ TEST(CropsFrm, ShowsTheHarvestOfTheCropsFields) {
     s.game.state.CropsWorkers = c.workers;
     s.Play("CropsFrm", [&](Form& f) {
       EXPECT_EQ(CountyScreens::Label(f, "FrmTitleLbl"), "Crops");
-      EXPECT_EQ(CountyScreens::Label(f, "RUNA_Label1"), "Crops fields");
+      EXPECT_EQ(CountyScreens::Label(f, "RUNA_Label1"), "Crop fields");
       EXPECT_EQ(CountyScreens::Label(f, "PeopleLbl"), std::to_string(c.workers));
       EXPECT_EQ(CountyScreens::Label(f, "WorkingLbl"), "100");
       EXPECT_EQ(CountyScreens::Label(f, "FieldLbl"), c.field);

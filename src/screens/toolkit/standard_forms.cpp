@@ -27,9 +27,10 @@ const ControlSpec kPlaceholderControls[] = {
 const ControlSpec kQuestionControls[] = {
     {.name = "MsgLbl",
      .kind = ControlKind::RunaLabel,
-     .rect = {24, 24, 392, 120},
+     .rect = {24, 40, 392, 104},
      .fore = look::kInk,
-     .font_size = 15},
+     .font_size = 16,
+     .align = TextAlign::Centre},
     {.name = "OkAniBtn", .kind = ControlKind::AniButton, .rect = {80, 160, 110, 34}, .text = "OK"},
     {.name = "Noanibtn", .kind = ControlKind::AniButton, .rect = {250, 160, 110, 34}, .text = "No"},
 };
@@ -37,9 +38,10 @@ const ControlSpec kQuestionControls[] = {
 const ControlSpec kMessageControls[] = {
     {.name = "MsgLbl",
      .kind = ControlKind::RunaLabel,
-     .rect = {24, 24, 392, 120},
+     .rect = {24, 48, 392, 96},
      .fore = look::kInk,
-     .font_size = 15},
+     .font_size = 16,
+     .align = TextAlign::Centre},
     {.name = "OkAniBtn", .kind = ControlKind::AniButton, .rect = {165, 160, 110, 34}, .text = "OK"},
 };
 
