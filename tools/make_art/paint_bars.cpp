@@ -51,6 +51,8 @@ Canvas TopBar(const Context& ctx) {
       c.FillCircle(cx + 1, cy + 2, rad, Hex(0x000000, 110));
       c.FillCircle(cx, cy, rad, Hex(0xb08830));
       c.FillCircle(cx, cy, rad - 3, Hex(0x4a2e18));
+      // The hourglass rests upright in its medallion; the busy strip turns it.
+      if (name == "EndTurnAnim") LabelIcon(c, "TimeLbl", r.left + 3.0f, r.top + 3.0f, 33);
       if (name == "Image1") {  // the objectives: a scroll with a tick
         c.FillRect(cx - 12, cy - 14, 24, 28, Hex(0xf0e0b8));
         for (int k = 0; k < 4; ++k) c.FillRect(cx - 8, cy - 9 + k * 6, 16, 1.5f, Hex(0x6a5030));
@@ -101,6 +103,8 @@ Canvas Busy() {
   std::vector<Canvas> frames;
   for (int k = 0; k < 4; ++k) {
     Canvas f(39, 39);
+    // Each frame covers the resting hourglass of the medallion beneath.
+    f.FillCircle(19.5f, 19.5f, 19.5f, Hex(0x4a2e18));
     float angle = k * 0.785f;
     Canvas glass(39, 39);
     LabelIcon(glass, "TimeLbl", 3, 3, 33);
@@ -111,7 +115,7 @@ Canvas Busy() {
         float sx = dx * std::cos(angle) + dy * std::sin(angle) + 19,
               sy = -dx * std::sin(angle) + dy * std::cos(angle) + 19;
         if (sx >= 0 && sy >= 0 && sx < 39 && sy < 39)
-          f.Set(x, y, glass.Get(static_cast<int>(sx), static_cast<int>(sy)));
+          f.Blend(x, y, glass.Get(static_cast<int>(sx), static_cast<int>(sy)));
       }
     frames.push_back(f);
   }
