@@ -194,6 +194,16 @@ void PaintHills(Canvas& c, const Masks& k) {
     }
 }
 
+// Water (or its bank) under a tree's crown or beside its trunk.
+bool NearWater(const Masks& k, float px, float py) {
+  for (int dy : {-16, -8, 0}) {
+    for (int dx : {-12, 0, 12}) {
+      if (k.water.Get(static_cast<int>(px) + dx, static_cast<int>(py) + dy).a > 0) return true;
+    }
+  }
+  return false;
+}
+
 void PaintTrees(Canvas& c, const Masks& k, bool only_lone) {
   Rng rng(only_lone ? "lone trees" : "woods");
   int step = only_lone ? 60 : 11;
@@ -206,7 +216,7 @@ void PaintTrees(Canvas& c, const Masks& k, bool only_lone) {
       if (only_lone ? (forest > 0.05f || roll > 0.18f) : roll > forest * 1.1f) continue;
       if (Clear(k, px, py) || Clear(k, px, py - 14) ||
           k.water.Get(static_cast<int>(px), static_cast<int>(py)).a > 0 ||
-          k.water.Get(static_cast<int>(px), static_cast<int>(py) + 4).a > 0)
+          k.water.Get(static_cast<int>(px), static_cast<int>(py) + 4).a > 0 || NearWater(k, px, py))
         continue;
       float hill = k.At(k.hills, static_cast<int>(px), static_cast<int>(py));
       bool conifer = rng.Uniform() < 0.15f + hill * 0.6f + (py < 500 ? 0.2f : 0.0f);
