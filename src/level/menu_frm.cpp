@@ -29,9 +29,9 @@ constexpr ControlSpec Entry(std::string_view name, int top, std::string_view tex
           .align = TextAlign::Centre};
 }
 
-constexpr std::string_view kEntries[] = {
-    "SaveGameLbl", "LoadGameLbl",  "SaveExitLbl", "OptionsLbl", "MoreOptionsLbl",
-    "AboutLbl",    "ExitTitlelbl", "ExitLbl",     "ResumeLbl",  "MenuLbl"};
+constexpr std::string_view kEntries[] = {"SaveGameLbl",  "LoadGameLbl",    "SaveExitLbl",
+                                         "OptionsLbl",   "MoreOptionsLbl", "AboutLbl",
+                                         "ExitTitlelbl", "ExitLbl",        "ResumeLbl"};
 
 const ControlSpec kMenuControls[] = {
     {.name = "TitleLbl",
@@ -79,13 +79,11 @@ const ControlSpec kMenuControls[] = {
      .fore = look::kInk,
      .font_size = 19,
      .align = TextAlign::Centre},
+    // The options pages' two ways out, as a pair of buttons.
     {.name = "MenuLbl",
-     .kind = ControlKind::Label,
+     .kind = ControlKind::AniButton,
      .rect = {60, 392, 140, 30},
      .text = "Back",
-     .fore = look::kInk,
-     .font_size = 19,
-     .align = TextAlign::Centre,
      .visible = false},
     {.name = "OkAniBtn",
      .kind = ControlKind::AniButton,
