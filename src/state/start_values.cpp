@@ -15,8 +15,10 @@ void DrawStartStores(GameState& s, Random& rng, int difficulty) {
   auto scaled = [&](int range, int base, double hard_divisor, bool hard_keeps = false) -> Long {
     long v = Draw(rng, range, base);
     switch (difficulty) {
-      case 1: return ToLong(2.0 * static_cast<double>(v));
-      case 2: return ToLong(static_cast<double>(v));
+      case 1:
+        return ToLong(2.0 * static_cast<double>(v));
+      case 2:
+        return ToLong(static_cast<double>(v));
       default:
         return hard_keeps ? ToLong(static_cast<double>(v))
                           : ToLong(static_cast<double>(v) / hard_divisor);
@@ -188,6 +190,14 @@ void SetStartValues(Game& game) {
   s.GoalFlags = {kTrue, 0, 0};
   SetOutlaws(s, game.rng);
 
+  KeepPreviousValues(s);
+  s.IdlePeople = s.Population;
+
+  game.live = LiveState{};
+  SetUpLevelParams(game.params, d);
+}
+
+void KeepPreviousValues(GameState& s) {
   s.PreviousGold = s.Gold;
   s.PreviousWood = s.WoodStock;
   s.PreviousStone = s.StoneStock;
@@ -197,10 +207,6 @@ void SetStartValues(Game& game) {
   s.PreviousPopulation = s.Population;
   s.PreviousHappiness = s.Happiness;
   s.PreviousHealth = s.Health;
-  s.IdlePeople = s.Population;
-
-  game.live = LiveState{};
-  SetUpLevelParams(game.params, d);
 }
 
 }  // namespace valorne

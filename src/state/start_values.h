@@ -11,4 +11,8 @@ namespace valorne {
 // game.rng. A difficulty outside 1..3 leaves the fields that depend on it 0.
 void SetStartValues(Game& game);
 
+// The stores, people, happiness and health as they stand now become the
+// "last turn" figures the screens compare with.
+void KeepPreviousValues(GameState& s);
+
 }  // namespace valorne

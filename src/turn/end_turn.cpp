@@ -4,6 +4,7 @@
 
 #include "level/saves.h"
 #include "rivals/rivals_turn.h"
+#include "state/start_values.h"
 #include "turn/economy.h"
 #include "turn/messages.h"
 #include "turn/seasons.h"
@@ -12,18 +13,6 @@
 namespace valorne {
 
 namespace {
-
-void KeepPreviousValues(GameState& s) {
-  s.PreviousGold = s.Gold;
-  s.PreviousWood = s.WoodStock;
-  s.PreviousStone = s.StoneStock;
-  s.PreviousOre = s.OreStock;
-  s.PreviousGrain = s.GrainStock;
-  s.PreviousMeat = s.MeatStock;
-  s.PreviousPopulation = s.Population;
-  s.PreviousHappiness = s.Happiness;
-  s.PreviousHealth = s.Health;
-}
 
 // The ambient sound of the season now beginning.
 void PlaySeasonSound(Game& game) {
