@@ -53,15 +53,7 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
               .rect = {cell.left + (kCellWidth - kItemSize) / 2, cell.top, kItemSize, kItemSize},
               .picture = kForgeItemLooks[i].picture,
               .index = item};
-    c[n++] = {.name = "ItemNameLbl",
-              .kind = ControlKind::RunaLabel,
-              // One line, with the stock right under the name.
-              .rect = {cell.left - 8, cell.top + kItemSize + 2, kCellWidth + 16, 18},
-              .index = item,
-              .caption = {4, kForgeItemInfo[i].name_text},
-              .fore = look::kInk,
-              .font_size = kSmallFont,
-              .align = TextAlign::Centre};
+    c[n++] = ForgeItemName(cell, item, kItemSize, 8);
     c[n++] = {.name = kForgeItemLooks[i].stock_label,
               .kind = ControlKind::Label,
               .rect = {cell.left + 2, cell.top + kItemSize + 21, kCellWidth - 4, 22},

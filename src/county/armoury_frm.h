@@ -11,6 +11,7 @@
 #include "county/armoury.h"
 #include "county/blacksmith.h"
 #include "screens/toolkit/form.h"
+#include "screens/toolkit/page_look.h"
 
 namespace valorne {
 
@@ -34,6 +35,21 @@ inline constexpr std::array<ForgeItemLook, kForgeItems + 1> kForgeItemLooks = {{
     {"PlateRes", "PlateLbl"},
     {"ShieldRes", "ShieldLbl"},
 }};
+
+// The name of item 1..11 under its picture in `cell`, on one line: it may
+// reach `overhang` units past the cell's sides so that long names need not
+// wrap, with the stock right under it.
+constexpr ControlSpec ForgeItemName(Rect cell, int item, int picture_size, int overhang) {
+  return {
+      .name = "ItemNameLbl",
+      .kind = ControlKind::RunaLabel,
+      .rect = {cell.left - overhang, cell.top + picture_size + 2, cell.width + 2 * overhang, 18},
+      .index = item,
+      .caption = {4, kForgeItemInfo[static_cast<std::size_t>(item)].name_text},
+      .fore = look::kInk,
+      .font_size = page_look::kSmallFont,
+      .align = TextAlign::Centre};
+}
 
 // The stock figure of item 1..11.
 const std::string& StockOfItem(const ArmouryFigures& figures, int item);

@@ -66,18 +66,9 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
               .kind = ControlKind::AniButton,
               .rect = {cell.left + (kCellWidth - kItemSize) / 2, cell.top, kItemSize, kItemSize},
               .picture = kForgeItemLooks[i].picture};
-    // The name may reach over the cell's sides so that it keeps to one
-    // line, with the stock right under it: a number between two rows of
-    // pictures would belong to neither.
-    c[n++] = {.name = "ItemNameLbl",
-              .kind = ControlKind::RunaLabel,
-              .rect = {cell.left - kNameOverhang, cell.top + kItemSize + 2,
-                       kCellWidth + 2 * kNameOverhang, 18},
-              .index = item,
-              .caption = {4, kForgeItemInfo[i].name_text},
-              .fore = look::kInk,
-              .font_size = kSmallFont,
-              .align = TextAlign::Centre};
+    // A number between two rows of pictures would belong to neither: the
+    // stock stands right under the name.
+    c[n++] = ForgeItemName(cell, item, kItemSize, kNameOverhang);
     c[n++] = {.name = kForgeItemLooks[i].stock_label,
               .kind = ControlKind::Label,
               .rect = {cell.left, cell.top + kItemSize + 21, kCellWidth, 18},
