@@ -12,4 +12,9 @@ namespace valorne {
 // ruins) with `SelectedArmy`.
 void StartBattle(Game& game, int target);
 
+// A rival county's army has reached the player's castle: the battle at the
+// castle's standing stage against that county (1 or 2), with `BattleTarget`
+// and `SelectedArmy` already set by the caller.
+void StartCastleDefence(Game& game, int county);
+
 }  // namespace valorne

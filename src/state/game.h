@@ -48,6 +48,10 @@ struct LiveState {
   Byte TradeMode = 0;              // GarryFrm: 0 none, 1 buy, 2 sell, 3 give
   Byte BattleTarget = 0;           // what the next battle is fought against
   Byte SecondSiegeWaypoint = 0;    // the second siege's waypoint; none on this map
+  // The siege screen that is open: 0 none, 1 or 2 the siege it shows. While it
+  // is not 0 the army camp dialog serves as a picker, its reorganising
+  // buttons hidden.
+  Byte SiegeMode = 0;
   // Resource-bar labels shown as warnings (red) after the last end of turn.
   bool GrainLow = false;
   bool MeatLow = false;
