@@ -119,6 +119,7 @@ class Camp1Frm : private Camp1Layout, public Form {
   void FieldMenuChoice(int button);
   void BareMapPress();
   void TradePostClick();
+  void OutpostClick();
   void ArmyHover(int army);
   void OpenArmyCamp(int army);
   void HideWaypointMarkers();
