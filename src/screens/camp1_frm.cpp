@@ -42,6 +42,9 @@ void Camp1Frm::BindHandlers() {
     StopScrolling();
     if (Control* tooltip = Find("TooltipFrame")) tooltip->SetVisible(false);
   });
+  // Under a question of the end of turn the map already shows the turn's
+  // new figures and its cleared (or newly set) status line.
+  OnForm(FormEvent::Covered, [this] { RedrawAll(); });
   OnForm(FormEvent::MouseMove, [this] { PointerOverBackground(); });
   OnForm(FormEvent::KeyDown, [this](const EventArgs& a) { ArrowKey(a); });
   OnForm(FormEvent::KeyUp, [this](const EventArgs& a) { QuickKey(a); });
