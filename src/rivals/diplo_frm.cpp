@@ -12,10 +12,12 @@ struct MissionButton {
   std::string_view name;
   Mission mission;
 };
+
+// In the order of the row of buttons.
 constexpr MissionButton kMissionButtons[] = {{"EnvoyBtn", Mission::Envoy},
                                              {"AmbasadorBtn", Mission::Ambassador},
-                                             {"GiftBtn", Mission::Gift},
-                                             {"SpieBtn", Mission::Spy}};
+                                             {"SpieBtn", Mission::Spy},
+                                             {"GiftBtn", Mission::Gift}};
 
 std::optional<Colour> Glow(bool on) {
   return on ? std::optional<Colour>(page_look::kChosenGlow) : std::nullopt;
@@ -121,8 +123,14 @@ void DiploFrm::ShowRelation() {
 }
 
 void DiploFrm::ShowMission() {
-  for (const MissionButton& b : kMissionButtons)
-    (*this)[b.name].SetBack(Glow(b.mission == mission_));
+  Control& glow = (*this)["ChosenMissionLbl"];
+  glow.SetVisible(false);
+  for (int slot = 0; slot < 4; ++slot) {
+    if (kMissionButtons[slot].mission != mission_) continue;
+    const Rect r = DiploMissionGlowRect(slot);
+    glow.Move(r.left, r.top);
+    glow.SetVisible(true);
+  }
   ShowOn("MissionNameLbl", MissionName(mission_));
   ShowOn("MissionTextLbl", MissionDescription(mission_));
   const bool priced = mission_ != Mission::None;

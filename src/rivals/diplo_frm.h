@@ -49,6 +49,8 @@ class DiploFrm : public Form {
 // The screen's control table and size.
 std::span<const ControlSpec> DiploFrmControls();
 Size DiploFrmSize();
+// Where the glow behind mission button `slot` (0..3, in the row's order) lies.
+Rect DiploMissionGlowRect(int slot);
 
 // The controls of each page: shown only while their page is.
 std::span<const std::string_view> DiploRivalControls();

@@ -17,9 +17,18 @@ constexpr int kHeight = 560;
 constexpr int kListTop = 110;
 constexpr int kRight = 280;
 constexpr int kMissionTop = 262;
-constexpr int kSealTop = 494;
+constexpr int kSealTop = 478;
 constexpr int kSaleLeft = 50;
 constexpr int kPurchaseLeft = 390;
+
+constexpr Rect MissionButtonRect(int slot) {
+  return {kRight + slot * 106, kMissionTop, 100, 30};
+}
+
+constexpr Rect MissionGlowRect(int slot) {
+  const Rect r = MissionButtonRect(slot);
+  return {r.left - 4, r.top - 4, r.width + 8, r.height + 8};
+}
 
 constexpr ControlSpec Link(std::string_view name, Rect rect, std::string_view words) {
   return {.name = name,
@@ -93,13 +102,13 @@ constexpr OrderNames kPurchase{"PurchaseHeadingLbl",
                                "On offer"};
 
 constexpr std::size_t kOrderControls = 13;
-constexpr std::size_t kControlCount = 26 + 2 * kOrderControls;
+constexpr std::size_t kControlCount = 27 + 2 * kOrderControls;
 
 template <std::size_t N>
 constexpr void AddOrder(std::array<ControlSpec, N>& c, std::size_t& n, const OrderNames& o,
                         int left) {
   c[n++] = Heading(o.heading, -1, {left, kListTop, 290, kRowHeight}, o.heading_words);
-  c[n++] = List(o.list, {left, kListTop + 30, 150, 70}, {}, "Wood\nStone\nOre");
+  c[n++] = List(o.list, {left, kListTop + 30, 150, 74}, {}, "Wood\nStone\nOre");
   c[n++] = {.name = o.picture,
             .kind = ControlKind::Image,
             .rect = {left + 180, kListTop + 34, 64, 64},
@@ -138,11 +147,16 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
   c[n++] = TextLine("StatusLbl2", {kRight + 44, kListTop + 22, 390, kRowHeight}, kSmallFont,
                     TextAlign::Left, kHeadingInk);
   c[n++] = TextLine("CountyTextLbl", {kRight, kListTop + 52, 410, 92}, kSmallFont);
-  // The missions.
-  c[n++] = WoodButton("EnvoyBtn", {kRight, kMissionTop, 96, 30}, {4, 120});
-  c[n++] = WoodButton("AmbasadorBtn", {kRight + 104, kMissionTop, 96, 30}, {4, 119});
-  c[n++] = WoodButton("GiftBtn", {kRight + 208, kMissionTop, 96, 30}, {4, 122});
-  c[n++] = WoodButton("SpieBtn", {kRight + 312, kMissionTop, 96, 30}, {4, 121});
+  // The missions, the chosen one glowing behind its button.
+  c[n++] = {.name = "ChosenMissionLbl",
+            .kind = ControlKind::Label,
+            .rect = MissionGlowRect(0),
+            .back = kChosenGlow,
+            .visible = false};
+  c[n++] = WoodButton("EnvoyBtn", MissionButtonRect(0), {4, 120});
+  c[n++] = WoodButton("AmbasadorBtn", MissionButtonRect(1), {4, 119});
+  c[n++] = WoodButton("SpieBtn", MissionButtonRect(2), {4, 121});
+  c[n++] = WoodButton("GiftBtn", MissionButtonRect(3), {4, 122});
   c[n++] = TextLine("MissionNameLbl", {kRight, kMissionTop + 40, 410, kRowHeight}, kHeadingFont,
                     TextAlign::Left, kHeadingInk);
   c[n++] = TextLine("MissionTextLbl", {kRight, kMissionTop + 64, 410, 60}, kSmallFont);
@@ -168,9 +182,9 @@ constexpr auto kControls = MakeControls();
 constexpr std::string_view kRivalControls[] = {"RivalsLst", "WarBtn"};
 constexpr std::string_view kCountyControls[] = {"CountyLst", "GiftBtn", "CountyTextLbl"};
 constexpr std::string_view kRelationControls[] = {
-    "DiploStatusImg",  "StatusLbl1", "StatusLbl2",     "EnvoyBtn",
-    "AmbasadorBtn",    "SpieBtn",    "MissionNameLbl", "MissionTextLbl",
-    "PriceCaptionLbl", "GoldLbl",    "EnvoyAniBtn",    "SendWordLbl"};
+    "ChosenMissionLbl", "DiploStatusImg", "StatusLbl1",     "StatusLbl2",     "EnvoyBtn",
+    "AmbasadorBtn",     "SpieBtn",        "MissionNameLbl", "MissionTextLbl", "PriceCaptionLbl",
+    "GoldLbl",          "EnvoyAniBtn",    "SendWordLbl"};
 constexpr std::string_view kTradeControls[] = {"SaleHeadingLbl",
                                                "SellLst",
                                                "SellGoodImg",
@@ -215,6 +229,10 @@ std::span<const std::string_view> DiploRelationControls() {
 }
 std::span<const std::string_view> DiploTradeControls() {
   return kTradeControls;
+}
+
+Rect DiploMissionGlowRect(int slot) {
+  return MissionGlowRect(slot);
 }
 
 Size DiploFrmSize() {

@@ -41,7 +41,7 @@ constexpr int RowTop(int good) {
 }
 
 constexpr std::size_t kPerRow = 6;
-constexpr std::size_t kControlCount = 6 + 3 + kPerRow * kTradePostGoods + 8;
+constexpr std::size_t kControlCount = 6 + 3 + kPerRow * kTradePostGoods + 9;
 
 constexpr std::array<ControlSpec, kControlCount> MakeControls() {
   std::array<ControlSpec, kControlCount> c{};
@@ -57,6 +57,8 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
               .font_size = kHeadingFont,
               .align = TextAlign::Centre};
   }
+  c[n++] = Caption("ChooseLbl", -1, {40, 200, kWidth - 80, kRowHeight},
+                   "Choose whether to buy, sell or give goods.", {}, TextAlign::Centre);
   c[n++] = Heading("HeadingLbl", 1, {40, 102, 150, kRowHeight}, "Goods");
   c[n++] = Heading("HeadingLbl", 2, {190, 102, 100, kRowHeight}, "In store", TextAlign::Right);
   c[n++] = Heading("HeadingLbl", 3, {330, 102, 170, kRowHeight}, "In the deal", TextAlign::Centre);
@@ -188,6 +190,7 @@ void GarryFrm::ShowPanel() {
     (*this)[kModeLabels[m]].SetBack(chosen ? std::optional<Colour>(kChosenGlow) : std::nullopt);
   }
   const bool panel = mode != kTradeNone;
+  (*this)["ChooseLbl"].SetVisible(!panel);
   for (std::string_view heading : {"HeadingLbl(1)", "HeadingLbl(2)", "HeadingLbl(3)"}) {
     (*this)[heading].SetVisible(panel);
   }
