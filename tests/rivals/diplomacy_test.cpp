@@ -74,41 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
         MissionCase{"SpyIsFreeAndChangesNothing", R, 1, 0, Mission::Spy, true, kNoHint, 1, 0, 40}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(MissionTest, NeutralCountyNeedsAnEnvoyAndTwoGiftsBeforeItsAmbassador) {
-  GameState s;
-  s.Gold = 3300 + 2 * 4700 + 5000;
-  for (Mission m : {Mission::Envoy, Mission::Ambassador, Mission::Gift, Mission::Ambassador,
-                    Mission::Gift, Mission::Ambassador}) {
-    SendMission(s, DiploPage::Counties, 7, m);
-  }
-  EXPECT_EQ(s.CountyStance[7], 100);
-  EXPECT_EQ(s.Gold, 0);
-  EXPECT_EQ(s.LordDiplomacy, 5);
-  EXPECT_EQ(SendMission(s, DiploPage::Counties, 0, Mission::Envoy).hint, kNothingChosen);
-}
-
-TEST(RelationTest, StatusTextsPictureAndDescription) {
-  const struct {
-    Byte relation;
-    TextRef text, rank;
-    std::string_view picture;
-  } cases[] = {{0, {4, 124}, {}, "DiploStatusRes3"},
-               {1, {4, 125}, {4, 119}, "DiploStatusRes2"},
-               {99, {4, 125}, {4, 119}, "DiploStatusRes2"},
-               {100, {4, 126}, {4, 120}, "DiploStatusRes1"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(RelationText(c.relation), c.text) << int{c.relation};
-    EXPECT_EQ(RelationRank(c.relation), c.rank) << int{c.relation};
-    EXPECT_EQ(RelationPicture(c.relation), c.picture) << int{c.relation};
-  }
-  GameState s;
-  s.LordDiplomacy = 79;
-  EXPECT_EQ(CountyDescription(s, 1), TextRef{});
-  s.LordDiplomacy = 80;
-  EXPECT_EQ(CountyDescription(s, 1), (TextRef{2, 40}));
-  EXPECT_EQ(CountyDescription(s, 10), (TextRef{2, 49}));
-}
-
 TEST(WarTest, OneWarAtATime) {
   Game game;
   RecordingUi ui(game);
