@@ -3,6 +3,7 @@
 // and the screens with `show`.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 #include "support/json_reader.h"
@@ -104,6 +105,57 @@ TEST(TradeScreens, DiplomacyRefusesAnEarlyAmbassadorAndKeepsTheTradeOrders) {
   const long stone = Number(after, "MarketStone");
   EXPECT_EQ(trade.at("BuyAmountLbl"), std::to_string(stone * 10 / 100));
   EXPECT_EQ(trade.at("BuyGoldLbl"), std::to_string(stone * 10 / 90));
+}
+
+// The people's plea of the sixteenth turn, answered with help: the trade
+// post opens on its giving panel, and turning them away there costs 12
+// happiness, 15 morale and 4 religion more than an empty gift does.
+TEST(TradeScreens, ThePleaOpensTheGivingPanelAndRefusingItCosts) {
+  GameFolder folder;
+  ASSERT_EQ(folder.Run("click TipsFrm.Image1\nquit\n", "--rnd 0.5").code, 0);
+  const std::filesystem::path saves = folder.game() / "Save Game";
+  const std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
+                              (saves / "FirstSave.s9_").string() + "' '" +
+                              (saves / "Plea.s9_").string() + "' Turn=15";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const auto answer = [&](const std::string& button) {
+    const Outcome run = folder.Run(
+        "click TipsFrm.Image1\n"
+        "load Plea\n"
+        "click MsgBoxFrm.OkAniBtn\n"
+        "click Camp1Frm.EndTurnBtn\n"
+        "advance 3000\n"
+        "click ReligionFrm.StakeNoAniBtn\n"
+        "advance 1000\n"
+        "click MsgFrm.OkAniBtn\n"
+        "show\n"
+        "click GarryFrm." +
+            button +
+            "\n"
+            "advance 3000\n"
+            "dump\n"
+            "click MessagesFrm.OkAniBtn\n"
+            "quit\n",
+        "--rnd 0.5");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.lines.size(), 2u) << run.err;
+    if (run.lines.size() != 2) return JsonValue{};
+    const JsonValue panel = ParseJson(run.lines[0]);
+    EXPECT_EQ(panel["name"].str(), "GarryFrm");
+    for (const auto& c : panel["controls"].array()) {
+      const std::string& name = c["name"].str();
+      if (name == "GoldLbl" || name == "CropsUpAniBtn") {
+        EXPECT_EQ(c["visible"].boolean(), name == "CropsUpAniBtn") << name;
+      }
+    }
+    return ParseJson(run.lines[1]);
+  };
+  const JsonValue gave = answer("OkAniBtn");
+  const JsonValue refused = answer("Noanibtn");
+  ASSERT_TRUE(gave.IsObject() && refused.IsObject());
+  EXPECT_EQ(Number(gave, "Happiness") - Number(refused, "Happiness"), 12);
+  EXPECT_NEAR(gave["Morale"].number() - refused["Morale"].number(), 15, 0.01);
+  EXPECT_EQ(Number(gave, "LordReligion") - Number(refused, "LordReligion"), 4);
 }
 
 }  // namespace
