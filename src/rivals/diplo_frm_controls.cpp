@@ -69,6 +69,7 @@ struct OrderNames {
   std::string_view amount_caption, amount, gold_caption, gold, base_caption, base;
   TextRef amount_text;
   std::string_view heading_words, base_words;
+  std::string_view note, note_words;  // when the order is carried out
 };
 constexpr OrderNames kSale{"SaleHeadingLbl",
                            "SellLst",
@@ -84,7 +85,9 @@ constexpr OrderNames kSale{"SaleHeadingLbl",
                            "SellStockLbl",
                            {3, 27},
                            "Sale to the market",
-                           "In store"};
+                           "In store",
+                           "SaleWordLbl",
+                           "Carried out at every end of turn."};
 constexpr OrderNames kPurchase{"PurchaseHeadingLbl",
                                "BuyLst",
                                "BuyGoodImg",
@@ -99,7 +102,9 @@ constexpr OrderNames kPurchase{"PurchaseHeadingLbl",
                                "BuyOfferLbl",
                                {3, 28},
                                "Purchase from the market",
-                               "On offer"};
+                               "On offer",
+                               "PurchaseWordLbl",
+                               "Paid at every end of turn."};
 
 constexpr std::size_t kOrderControls = 13;
 constexpr std::size_t kControlCount = 27 + 2 * kOrderControls;
@@ -123,10 +128,7 @@ constexpr void AddOrder(std::array<ControlSpec, N>& c, std::size_t& n, const Ord
   c[n++] = Figure(o.amount, {left + 180, kListTop + 198, 100, kRowHeight});
   c[n++] = Line(o.gold_caption, {left, kListTop + 226, 180, kRowHeight}, {4, 142});
   c[n++] = Figure(o.gold, {left + 180, kListTop + 226, 100, kRowHeight});
-  c[n++] = Caption(o.heading == kSale.heading ? "SaleWordLbl" : "PurchaseWordLbl", -1,
-                   {left, kListTop + 254, 290, 40},
-                   o.heading == kSale.heading ? "Carried out at every end of turn."
-                                              : "Paid at every end of turn.");
+  c[n++] = Caption(o.note, -1, {left, kListTop + 254, 290, 40}, o.note_words);
 }
 
 constexpr std::array<ControlSpec, kControlCount> MakeControls() {
