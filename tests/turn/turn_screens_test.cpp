@@ -2,8 +2,8 @@
 // control table, with the game's own pictures and texts, in both sizes.
 #include <gtest/gtest.h>
 
-#include "turn/movie_frm.h"
 #include "screens/toolkit/page_look.h"
+#include "turn/movie_frm.h"
 #include "turn/turn_screens_fixture.h"
 
 namespace valorne {
@@ -14,7 +14,7 @@ using testing::TurnScreens;
 TEST(TurnScreensTest, EveryScreenIsSound) {
   TurnScreens s;
   EXPECT_EQ(s.registry.Names(),
-            (std::vector<std::string>{"EndTurnFrm", "MessagesFrm", "MovieFrm", "MsgFrm",
+            (std::vector<std::string>{"EndTurnFrm", "GarryFrm", "MessagesFrm", "MovieFrm", "MsgFrm",
                                       "ReligionFrm", "ScienceFrm", "TournamentFrm", "WeatherFrm"}));
   EXPECT_EQ(s.CheckScreens(), std::vector<std::string>{});
 }
