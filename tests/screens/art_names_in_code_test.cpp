@@ -27,7 +27,10 @@ const fs::path kSource = fs::path(VALORNE_SOURCE_DIR) / "src";
 // Files the game writes or reads beside itself, not art.
 const std::set<std::string> kNotArt = {"Advanced.rx",  "LGame.rx",    "Optim.rx",
                                        "Options.rx",   "camp.rx",     "levelinfo.rx",
-                                       "introdata.rx", "menudata.rx", "splash.rx"};
+                                       "introdata.rx", "menudata.rx", "splash.rx",
+                                       // the battle exchange and the battle program
+                                       "Fight_in.rx",  "Fight_out.rx", "fight_status.rx",
+                                       "battledata.rx"};
 
 std::string ReadFile(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
