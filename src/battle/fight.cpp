@@ -59,6 +59,7 @@ class Fight {
  public:
   explicit Fight(const BattleInput& input)
       : input_(input), luck_(BattleSeed(input)), count_(static_cast<int>(input.sides.size())) {
+    report_.input = input;
     report_.map = ReadBattleMap(input.map_name);
     const bool castle = input.battle_kind == kCastleAssault || input.battle_kind == kCastleDefence;
     stage_ = castle ? std::max(1, report_.map.castle_stage) : 0;

@@ -40,6 +40,7 @@ struct FightRound {
 };
 
 struct FightReport {
+  BattleInput input;  // the battle as it was sent
   BattleOutput output;
   BattleMap map;
   int winning_team = -1;  // -1: nobody held the field
