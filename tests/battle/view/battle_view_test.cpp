@@ -51,6 +51,10 @@ TEST(BattleView, FormationsThinOutAsTheFightWasRecorded) {
   EXPECT_LT(figures[1], figures[0]);
   EXPECT_LE(figures[2], figures[1]);
   EXPECT_TRUE(view.showing_summary());
+  RecordingCanvas last;
+  view.Draw(last);
+  EXPECT_TRUE(Shows(last, "frame 408,80 376x454 #00ff00"))
+      << "defenders stand before their castle, on the right";
   for (int s = 0; s < 2; ++s) {
     EXPECT_EQ(view.AliveNow(s, kSlotSwordMen), report.output.sides[s].survivors[kSlotSwordMen])
         << "the summary shows what the level is told";
