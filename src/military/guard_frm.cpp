@@ -64,6 +64,7 @@ constexpr Rect Grown(Rect r) {
 }
 
 constexpr TextRef kStrikes{5, 166};
+constexpr TextRef kChooseService{5, 171};
 
 constexpr std::size_t kControlCount = 35;
 
@@ -245,7 +246,10 @@ void GuardFrm::ShowService() {
   Control& portrait = (*this)["PortraitImg"];
   portrait.SetVisible(look != nullptr);
   (*this)["PriceCaptionLbl"].SetVisible(look != nullptr);
-  if (look) {
+  if (!look) {  // the page invites a choice
+    (*this)["NameLbl"].ClearText();
+    ShowText((*this)["DescriptionLbl"], kChooseService.id, kChooseService.category, game().texts);
+  } else {
     glow.SetRect(Grown((*this)[look->button].rect()));
     portrait.SetPicture(look->portrait);
     ShowText((*this)["NameLbl"], look->name.id, look->name.category, game().texts);
