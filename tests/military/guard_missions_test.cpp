@@ -131,18 +131,5 @@ TEST(AssassinMissionTest, TheStrikeComesWhenTheCountdownReachesNought) {
   EXPECT_EQ(s.Rival1Standing, kFalse);
 }
 
-// With the reports list full the report is dropped; the mission still ends.
-TEST(AssassinMissionTest, AFullListDropsTheReportButEndsTheMission) {
-  County county;
-  county.game.reports.count = 8;
-  GameState& s = county.game.state;
-  s.AssassinKind() = kStrikeMorale;
-  s.AssassinTarget() = 1;
-  s.AssassinTurns() = 0;
-  ResolveAssassins(county.game);
-  EXPECT_EQ(county.game.reports.count, 8);
-  EXPECT_EQ(s.AssassinTurns(), kIdle);
-}
-
 }  // namespace
 }  // namespace valorne

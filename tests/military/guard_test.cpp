@@ -68,15 +68,5 @@ TEST(GuardServicesTest, BuyingPaysOnlyWhenTheServiceCanStart) {
   }
 }
 
-TEST(GuardServicesTest, TheListsChooseCountyAndStrike) {
-  GameState s;
-  ChooseAssassinTarget(s, 2, 0);
-  EXPECT_EQ(s.AssassinTarget(), 2);
-  EXPECT_EQ(s.AssassinKind(), kMurderLord);
-  ChooseAssassinTarget(s, 1, 1);
-  EXPECT_EQ(s.AssassinTarget(), 1);
-  EXPECT_EQ(s.AssassinKind(), kStrikeMorale);
-}
-
 }  // namespace
 }  // namespace valorne
