@@ -8,6 +8,7 @@
 #include "county/management_screens.h"
 #include "county/recruitment.h"
 #include "county/works.h"
+#include "military/map_places.h"
 #include "screens/camp1_frm.h"
 #include "screens/toolkit/ui.h"
 #include "state/game.h"
@@ -133,6 +134,7 @@ void Camp1Frm::BindMapObjects() {
 
 void Camp1Frm::RedrawMap() {
   RedrawPlaces();
+  RedrawRemoteSites();
   RedrawForces();
   RedrawFieldMenu();
   RefreshAmbience();
@@ -286,11 +288,7 @@ void Camp1Frm::BareMapPress() {
 // The trade post: its sound and name on the information panel, then its
 // goods screen.
 void Camp1Frm::TradePostClick() {
-  Game& g = game();
-  g.PlaySound(kMapSecondChannel, "trade01.wav");
-  g.live.InfoName = {4, 104};
-  g.live.InfoText = {1, 47};
-  g.live.InfoState = {};
+  ShowPlaceInfo(game(), "GarryImg");
   RedrawInfoPanel();
   ui().Open("GarryFrm");
   if (!closed()) RedrawAll();

@@ -78,6 +78,19 @@ struct LiveState {
   TextRef InfoName{};
   TextRef InfoText{};
   TextRef InfoState{};
+
+  // The guard and the map's places (military/map_places): the three remote
+  // places, 1 once scouts or an army have discovered them (they are not in
+  // the save record); the status bar's flag markers, up from a discovery
+  // until the pointer passes over the map; and the rest of the information
+  // panel's third line: a second text after `InfoState` and a troop total
+  // (-1 for none).
+  Byte DolmenDiscovered = 0;
+  Byte StatueDiscovered = 0;
+  Byte ChapelDiscovered = 0;
+  bool DiscoveryFlagsRaised = false;
+  TextRef InfoStateHint{};
+  long InfoTroops = -1;
 };
 
 class Game {

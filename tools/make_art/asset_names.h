@@ -44,6 +44,11 @@ inline constexpr Asset kAssets[] = {
     {"menubottomres", Pic, 1},
     {"mappreviewres", Pic, 1},    // the land in miniature, 576 x 432 (the map at 24 %)
     {"PreviewMarkRes", Pic, 16},  // the preview's 24 x 24 markers, in the order of PreviewMark
+    // The guard screen's small maps of the scouts' three places (the dolmen,
+    // the statue, the chapel), 160 x 120, the place ringed.
+    {"ScoutMapRes1", Pic, 1},
+    {"ScoutMapRes2", Pic, 1},
+    {"ScoutMapRes3", Pic, 1},
     {"faderes", Pic, 1},
     {"endturnres", Pic, 4},
     // The resource container's sheets.
