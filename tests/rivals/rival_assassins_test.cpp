@@ -10,35 +10,6 @@ namespace {
 using testing::Ids;
 using testing::RivalsGame;
 
-TEST(RivalRaidTest, ThievesTakeFromTheStoresThatHoldSomething) {
-  struct Case {
-    int county;
-    Byte turn;
-    Long wood;
-    Long gold_after, wood_after;
-    bool told;
-  };
-  // At a draw of 0.5 the thieves take 150 gold and 75 of each good.
-  const Case cases[] = {
-      {1, 3, 1000, 850, 925, true}, {1, 4, 1000, 1000, 1000, false}, {1, 6, 0, 850, 0, true},
-      {2, 5, 1000, 850, 925, true}, {2, 3, 1000, 1000, 1000, false},
-  };
-  for (const Case& c : cases) {
-    RivalsGame g;
-    g.s().Turn = c.turn;
-    g.s().Gold = 1000;
-    g.s().WoodStock = c.wood;
-    const Long rival_gold = g.rival(c.county).Gold;
-    RivalRaid(g.game, ProfileOf(c.county), g.rival(c.county));
-    EXPECT_EQ(g.s().Gold, c.gold_after) << "county " << c.county << " turn " << int{c.turn};
-    EXPECT_EQ(g.s().WoodStock, c.wood_after) << "county " << c.county << " turn " << int{c.turn};
-    EXPECT_EQ(g.rival(c.county).Gold, rival_gold + (c.told ? 500 : 0));
-    // County 1's thieves are reported, county 2's come with the news.
-    const MessageList& list = c.county == 1 ? g.game.reports : g.game.news;
-    EXPECT_EQ(Ids(list), c.told ? std::vector<int>{101} : std::vector<int>{});
-  }
-}
-
 TEST(RivalAssassinsTest, StrikesOnTheirTurns) {
   struct Case {
     const char* what;

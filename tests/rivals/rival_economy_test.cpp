@@ -49,67 +49,6 @@ TEST(RivalPlagueTest, ThePlayersHealthReachesTheRival) {
   }
 }
 
-TEST(RivalChurchTest, TheTitheFollowsTheHolySites) {
-  struct Case {
-    int site;  // held by county 1; 0 none
-    Long gold, gold_after;
-    Integer religion_after;
-  };
-  // 1000 people: a tithe of 200, less 20 % for the cross, 10 % for the
-  // chapel, 35 % for the great chapel, 20 % more for the tavern.
-  const Case cases[] = {{0, 1000, 800, 32}, {3, 1000, 840, 32}, {4, 1000, 820, 32},
-                        {5, 1000, 870, 32}, {9, 1000, 760, 32}, {0, 199, 199, 26},
-                        {5, 130, 0, 32}};
-  for (const Case& c : cases) {
-    RivalsGame g;
-    g.s().Turn = 8;
-    if (c.site != 0) g.s().SitesHeld[c.site] = 2;
-    RivalCounty& r = g.rival(1);
-    r.People = 1000;
-    r.Gold = c.gold;
-    r.Religion = 30;
-    RivalChurch(g.s(), ProfileOf(1), r);
-    EXPECT_EQ(r.Gold, c.gold_after) << "site " << c.site << " gold " << c.gold;
-    EXPECT_EQ(r.Religion, c.religion_after) << "site " << c.site << " gold " << c.gold;
-  }
-}
-
-TEST(RivalGuardTest, TrainingStartsWhenPaidAndEndsAfterItsTurns) {
-  RivalsGame g;
-  RivalCounty& r = g.rival(1);
-  r.Guard = 6;
-  r.GuardTurns = kIdle;
-  r.Gold = 6199;  // one short of 700 x 6 + 2000
-  RivalGuardTraining(r);
-  EXPECT_EQ(r.GuardTurns, kIdle);
-  r.Gold = 6200;
-  RivalGuardTraining(r);  // two turns of training, the first counted at once
-  EXPECT_EQ(r.Gold, 2000);
-  EXPECT_EQ(r.GuardTurns, 1);
-  EXPECT_EQ(r.Guard, 6);
-  const Integer nobility = r.Nobility;
-  RivalGuardTraining(r);
-  EXPECT_EQ(r.Guard, 7);
-  EXPECT_EQ(r.Nobility, nobility + 2);
-  EXPECT_EQ(r.GuardTurns, kIdle);
-}
-
-TEST(RivalFameTest, ToldOnceUntilTheAverageFalls) {
-  for (int county : {1, 2}) {
-    RivalsGame g;
-    RivalCounty& r = g.rival(county);
-    r.Leadership = r.Nobility = r.Diplomacy = r.Religion = 60;
-    RivalLordFame(g.game, ProfileOf(county), r);
-    RivalLordFame(g.game, ProfileOf(county), r);
-    r.Leadership = r.Nobility = r.Diplomacy = r.Religion = 40;
-    RivalLordFame(g.game, ProfileOf(county), r);
-    r.Leadership = r.Nobility = r.Diplomacy = r.Religion = 60;
-    RivalLordFame(g.game, ProfileOf(county), r);
-    const std::string told = county == 1 ? "ask 2/107" : "ask 2/108";
-    EXPECT_EQ(g.ui.Only("ask"), (std::vector<std::string>{told, told})) << "county " << county;
-  }
-}
-
 TEST(RivalClampsTest, EveryValueEndsTheTurnInItsRange) {
   RivalsGame g;
   for (int county : {1, 2}) {
@@ -131,17 +70,6 @@ TEST(RivalClampsTest, EveryValueEndsTheTurnInItsRange) {
     EXPECT_EQ(r.Leadership, 100) << "county " << county;
     EXPECT_GE(r.Nobility, 0) << "county " << county;
     EXPECT_LE(r.Morale, 100.0f) << "county " << county;
-  }
-}
-
-TEST(MarketOffersTest, EachGoodInItsOwnRange) {
-  for (double rnd : {0.0, 0.5, 0.9999}) {
-    RivalsGame g(rnd);
-    CalcRivals(g.game);
-    const long extra = static_cast<long>(rnd * 500);
-    EXPECT_EQ(g.s().MarketWood, 6000 + extra) << rnd;
-    EXPECT_EQ(g.s().MarketStone, 4000 + extra) << rnd;
-    EXPECT_EQ(g.s().MarketOre, 2000 + extra) << rnd;
   }
 }
 

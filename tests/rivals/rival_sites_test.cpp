@@ -43,32 +43,5 @@ TEST(RivalSiteGrabTest, TakenWithGoldUnlessAnArmyStandsThere) {
   }
 }
 
-TEST(RivalSiteGrabTest, EachCountyOnItsOwnTurnsWithItsOwnMark) {
-  struct Case {
-    int county;
-    Byte turn;
-    std::vector<int> sites;
-  };
-  const Case cases[] = {
-      {1, 4, {2}}, {1, 6, {8}}, {1, 8, {2, 4}}, {1, 24, {2, 4, 8}}, {1, 5, {}},
-      {2, 4, {5}}, {2, 6, {7}}, {2, 8, {1, 5}}, {2, 24, {1, 5, 7}}, {2, 9, {}},
-  };
-  for (const Case& c : cases) {
-    RivalsGame g;
-    g.s().Turn = c.turn;
-    RivalCounty& r = g.rival(c.county);
-    r.Gold = 100000;
-    RivalSiteGrabs(g.s(), ProfileOf(c.county), r);
-    std::vector<int> taken;
-    for (int site = 1; site <= 10; ++site) {
-      if (g.s().SitesHeld[site] != 0) {
-        EXPECT_EQ(g.s().SitesHeld[site], c.county + 1) << "site " << site;
-        taken.push_back(site);
-      }
-    }
-    EXPECT_EQ(taken, c.sites) << "county " << c.county << " turn " << int{c.turn};
-  }
-}
-
 }  // namespace
 }  // namespace valorne

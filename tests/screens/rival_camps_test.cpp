@@ -79,16 +79,6 @@ TEST(RivalCampsTest, TheMarchingArmyNearsTheCastleTurnByTurn) {
   EXPECT_LT(DistanceToGate(RivalCampMarkerOf(s, Map(), 2)), 1.0);
 }
 
-TEST(RivalCampsTest, CountyOnesRoadRunsFromItsCastleToOurGate) {
-  const std::vector<MapPoint> route = MarchRoute(Map(), 1);
-  ASSERT_GE(route.size(), 3u);
-  EXPECT_EQ(route[1], Map().RoadPoint(51));
-  EXPECT_EQ(route.back(), Map().RoadPoint(1));
-  EXPECT_EQ(MarchRoute(Map(), 2).back(), Map().RoadPoint(1));
-}
-
-// The rivals' grabs are kept off by an army on the site's waypoint: the
-// rules' table of those waypoints is the map's.
 TEST(RivalCampsTest, TheSitesStandByTheWaypointsTheRulesKnow) {
   const char* kSites[] = {"DolmenImg1",  "ADolmenImg1",     "CrossImg1",   "ChapelImg1",
                           "GChapelImg1", "HutImg1",         "ObeliskImg1", "StatueImg1",
