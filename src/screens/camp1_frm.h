@@ -131,6 +131,9 @@ class Camp1Frm : private Camp1Layout, public Form {
   void RedrawRemoteSites();
   void ShowInfoDetails();
 
+  // camp1_frm_rivals.cpp: the rival counties' camps and marching armies.
+  void RedrawRivalCamps();
+
   // camp1_frm_scroll.cpp: scrolling the map.
   void PlaceMapAtStart();
   void EnterStrip(Byte direction);

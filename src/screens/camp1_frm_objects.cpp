@@ -187,14 +187,7 @@ void Camp1Frm::RedrawForces() {
     show(Numbered("ArmyCamp", army) + "Img", Numbered("ArmyRes", army), IsTrue(s.ArmyExists[army]));
     if (!game().live.ArmyWalking) PlaceArmyMarker(army);
   }
-  for (int camp = 1; camp <= 3; ++camp) {
-    show(Numbered("EnemyCamp", camp) + "Img", "EnemyCampRes1",
-         IsTrue(s.Rival1Standing) && s.Rivals[1].CampStates[camp] != 0);
-  }
-  for (int camp = 4; camp <= 5; ++camp) {
-    show(Numbered("EnemyCamp", camp) + "Img", "EnemyCampRes2",
-         s.Rivals[2].CampStates[camp - 3] != 0);
-  }
+  RedrawRivalCamps();
   show("RebelionArmyImg1", "MobRes", IsTrue(s.RebelsActive));
   show("RebelionArmyImg2", "MobRes", IsTrue(s.RebelValues[1]));
   show("RebelionArmyImg3", "MobRes", s.RebelBandStrengths[2] > 0);

@@ -91,6 +91,13 @@ struct LiveState {
   bool DiscoveryFlagsRaised = false;
   TextRef InfoStateHint{};
   long InfoTroops = -1;
+
+  // The rival counties (rivals/): whether each rival lord's fame has been
+  // told, the mob risen in each rival county (its size, 0 = none), and the
+  // line under the defeat on the objectives screen (why the level is lost).
+  OneBased<bool, 2> RivalFameShown;
+  OneBased<Long, 2> RivalMobs;
+  TextRef DefeatText{};
 };
 
 class Game {

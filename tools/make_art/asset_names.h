@@ -206,6 +206,9 @@ inline constexpr Asset kAssets[] = {
     {"EnemyCampRes1", Pic, 1},
     {"EnemyCampRes2", Pic, 1},
     {"CampBurntRes", Pic, 1},
+    // A rival county's army on the march toward our castle (county 1, 2).
+    {"EnemyMarchRes1", Pic, 1},
+    {"EnemyMarchRes2", Pic, 1},
     {"OutlawRes", Pic, 1},
     {"MobRes", Pic, 1},
     {"AlliesRes", Pic, 1},
