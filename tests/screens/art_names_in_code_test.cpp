@@ -146,14 +146,17 @@ TEST(ArtNamesInCode, EveryNamedPictureAndSoundIsInTheGameFolder) {
   ASSERT_TRUE(fs::is_directory(kGame / "graphics/high")) << kGame;
   std::map<std::string, std::string> missing;  // name -> first place that uses it
   int checked = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(kSource)) {
-    const std::string ext = entry.path().extension().string();
-    if (ext != ".cpp" && ext != ".h") continue;
-    for (const Found& f : LiteralsIn(entry.path())) {
-      if (f.use == Use::kSkip) continue;
-      const std::string wanted = f.use == Use::kPrefix ? f.name + "1" : f.name;
-      ++checked;
-      if (!InGameFolder(wanted)) missing.emplace(wanted, f.where);
+  // The level's sources and the campaign's programs beside it.
+  for (const fs::path& root : {kSource, kSource.parent_path() / "apps"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+      const std::string ext = entry.path().extension().string();
+      if (ext != ".cpp" && ext != ".h") continue;
+      for (const Found& f : LiteralsIn(entry.path())) {
+        if (f.use == Use::kSkip) continue;
+        const std::string wanted = f.use == Use::kPrefix ? f.name + "1" : f.name;
+        ++checked;
+        if (!InGameFolder(wanted)) missing.emplace(wanted, f.where);
+      }
     }
   }
   EXPECT_GT(checked, 50) << "the scan found too few names; is the source folder right?";
@@ -183,14 +186,10 @@ TEST(ArtNamesInCode, ScannerTellsWholeNamesPrefixesAndSuffixes) {
   for (const Found& f : LiteralsIn(file)) got[f.name] = f.use;
   fs::remove_all(dir);
   const std::map<std::string, Use> want = {
-      {"click01.wav", Use::kWhole},
-      {"mapres", Use::kWhole},
-      {"OkAniBtn_hover", Use::kWhole},
-      {"VillageBurntRes", Use::kPrefix},
-      {"VillageRes", Use::kPrefix},
-      {"ArmyWalkRes", Use::kPrefix},
-      {"WalkRes", Use::kSkip},
-      {"normal01.ico", Use::kWhole},
+      {"click01.wav", Use::kWhole},    {"mapres", Use::kWhole},
+      {"OkAniBtn_hover", Use::kWhole}, {"VillageBurntRes", Use::kPrefix},
+      {"VillageRes", Use::kPrefix},    {"ArmyWalkRes", Use::kPrefix},
+      {"WalkRes", Use::kSkip},         {"normal01.ico", Use::kWhole},
   };
   EXPECT_EQ(got, want);
 }

@@ -259,3 +259,13 @@ void RegisterCastles(Registry& r) {
 }
 
 }  // namespace art
+
+namespace art {
+
+// The finished castle for the title picture, drawn on a picture of the
+// caller's.
+void TitleCastle(Canvas& c, float x, float y, float w, float h) {
+  CastleStage(c, x, y, w, h, 5, side::kArmy[1], 7);
+}
+
+}  // namespace art
