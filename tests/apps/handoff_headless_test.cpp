@@ -1,7 +1,8 @@
 // The level's ways out through the real program: a won level records the
 // campaign's progress and hands over to the splash and the closing page;
 // leaving for the title hands over to the splash and the menu; leaving for
-// the desktop starts nothing.
+// the desktop, or saving and leaving, starts nothing; a lost level replayed
+// from its first save goes on.
 #include <gtest/gtest.h>
 
 #include "support/campaign_run.h"
@@ -51,6 +52,7 @@ TEST(LevelHandOff, WaysOutThroughTheRealProgram) {
     std::vector<std::string> lines;
     std::string camp_after, levelinfo_after;
     std::vector<std::string> started;
+    std::string save_left = {};  // a save the way out leaves behind
   };
   const Case cases[] = {
       {"won: the campaign moves on",
@@ -81,6 +83,21 @@ TEST(LevelHandOff, WaysOutThroughTheRealProgram) {
        "9\r\n",
        "9\r\n",
        {"splash.rx", "menudata.rx"}},
+      {"lost: replayed from the first save",
+       "9\r\n",
+       Load("Lost") + "click Camp1Frm.Image1\nclick TipsFrm.Image3\nadvance 400\nforms\nquit\n",
+       {R"(["Camp1Frm"])"},
+       "9\r\n",
+       "9\r\n",
+       {}},
+      {"save and exit",
+       "9\r\n",
+       menu + "click MenuFrm.SaveExitLbl\n",
+       {},
+       "9\r\n",
+       "9\r\n",
+       {},
+       "Save and Exit.s9_"},
       {"exit to the desktop",
        "9\r\n",
        menu + "click MenuFrm.ExitLbl\nclick MainScreenExit.OkAniBtn\n",
@@ -107,6 +124,9 @@ TEST(LevelHandOff, WaysOutThroughTheRealProgram) {
     EXPECT_EQ(ReadText(folder.game() / "levelinfo.rx"), c.levelinfo_after);
     EXPECT_EQ(ReadText(folder.game() / "LGame.rx"), "0\r\n");
     EXPECT_EQ(Started(o.err), c.started) << o.err;
+    if (!c.save_left.empty()) {
+      EXPECT_TRUE(std::filesystem::exists(folder.game() / "Save Game" / c.save_left));
+    }
   }
 }
 
