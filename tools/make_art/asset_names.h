@@ -73,6 +73,10 @@ inline constexpr Asset kAssets[] = {
     {"graphic_caption.rx", Pic, 1},          // a wooden caption plaque, 360 x 48
     {"graphic_objectives.rx", Pic, 1},       // parchment with the county drawn on it, 640 x 480
     {"graphic_objectivesframe.rx", Pic, 1},  // carved stone frame, 800 x 600, open 560 x 400 middle
+    // The campaign's programs around the level: the title picture of the
+    // splash and the title menu, and the closing page after a victory.
+    {"titleres", Pic, 1},  // the castle at dawn over the county, 800 x 600
+    {"introres", Pic, 1},  // a parchment page in a wooden frame, 800 x 600
     // Unit portraits: the fourteen unit types, then scout, guard, assassin.
     {"sold1res", Pic, 1},
     {"sold2res", Pic, 1},

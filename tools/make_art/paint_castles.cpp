@@ -269,4 +269,10 @@ Canvas BattleCastle(int stage, Rgba banner, int w, int h) {
   return c;
 }
 
+// The finished castle for the title picture, drawn on a picture of the
+// caller's.
+void TitleCastle(Canvas& c, float x, float y, float w, float h) {
+  CastleStage(c, x, y, w, h, 5, side::kArmy[1], 7);
+}
+
 }  // namespace art
