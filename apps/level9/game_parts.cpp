@@ -6,6 +6,7 @@
 #include "level/level_commands.h"
 #include "level/level_screens.h"
 #include "level_run.h"
+#include "military/military_screens.h"
 #include "screens/map_screens.h"
 #include "turn/turn_screens.h"
 
@@ -21,6 +22,7 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterTurnScreens(registry);
   RegisterChurchScreens(registry);
   RegisterManagementScreens(registry);
+  RegisterMilitaryScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {

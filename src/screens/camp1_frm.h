@@ -123,6 +123,10 @@ class Camp1Frm : private Camp1Layout, public Form {
   void OpenArmyCamp(int army);
   void HideWaypointMarkers();
 
+  // camp1_frm_battles.cpp: the battlefield, the war's marker and the siege
+  // markers.
+  void BindBattlePlaces();
+
   // camp1_frm_scroll.cpp: scrolling the map.
   void PlaceMapAtStart();
   void EnterStrip(Byte direction);

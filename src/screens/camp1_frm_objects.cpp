@@ -118,6 +118,7 @@ void Camp1Frm::BindMapObjects() {
       On(icon, FormEvent::Click, [this, army] { OpenArmyCamp(army); });
     }
   }
+  BindBattlePlaces();
   for (std::string_view icon : {"AssassinStatusImg", "ScoutStatusImg"}) {
     if (!Find(icon)) continue;
     On(icon, FormEvent::Click, [this] {

@@ -1,7 +1,9 @@
 #include "screens/toolkit/script_driver.h"
 
 #include <charconv>
+#include <chrono>
 #include <limits>
+#include <thread>
 
 #include "platform/key_names.h"
 #include "screens/toolkit/controls.h"
@@ -52,8 +54,10 @@ std::string Trim(std::string_view line) {
   return std::string(line.substr(first, last - first + 1));
 }
 
-std::string Why(const Control& c) {
-  return c.Shown() ? " is disabled" : " is hidden";
+std::string Why(const Form& form, const Control* c) {
+  if (!form.enabled()) return " is on a screen that takes no input now";
+  if (!c) return " takes no input now";
+  return c->Shown() ? " is disabled" : " is hidden";
 }
 
 }  // namespace
@@ -69,6 +73,13 @@ void ScriptDriver::Refuse(const std::string& message) const {
 }
 
 void ScriptDriver::Pump() {
+  // A screen awaited may open inside a timer's handler and run its own loop:
+  // it counts as come as soon as it asks for the script's next line.
+  if (const Form* top = ui_.top()) {
+    for (auto& awaited : awaited_) {
+      if (awaited.first == top->name()) awaited.second = true;
+    }
+  }
   std::string line;
   while (std::getline(in_, line)) {
     ++line_number_;
@@ -141,14 +152,45 @@ ScriptResult ScriptDriver::PointerCommand(const ScriptArgs& args, int action) {
       break;
   }
   if (!delivered)
-    err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*target.control)
+    err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*target.form, target.control)
          << "; nothing happens\n";
   return ScriptResult::Ok();
 }
 
 ScriptResult ScriptDriver::Advance(const ScriptArgs& args) {
   ExpectWords(args, 1, 1, "advance MS");
-  const long long ms = ParseNumber(args[0], 0, 24LL * 60 * 60 * 1000, "the time to advance");
+  AdvanceBy(ParseNumber(args[0], 0, 24LL * 60 * 60 * 1000, "the time to advance"));
+  return ScriptResult::Ok();
+}
+
+ScriptResult ScriptDriver::Await(const ScriptArgs& args) {
+  ExpectWords(args, 1, 2, "await FORM [MS]");
+  const std::string form = args[0];
+  const long long limit = args.size() > 1
+                              ? ParseNumber(args[1], 0, 24LL * 60 * 60 * 1000, "the time to wait")
+                              : kAwaitDefaultMs;
+  const auto start = std::chrono::steady_clock::now();
+  awaited_.emplace_back(form, false);
+  const std::size_t mine = awaited_.size() - 1;
+  auto come = [&] { return awaited_[mine].second || (ui_.top() && ui_.top()->name() == form); };
+  // Virtual time runs in small steps while real time passes too, so that a
+  // program the level started (the battle program) gets on with its work.
+  while (!come() && !ui_.ending()) {
+    const auto waited = std::chrono::steady_clock::now() - start;
+    if (std::chrono::duration_cast<std::chrono::milliseconds>(waited).count() >= limit) {
+      awaited_.pop_back();
+      throw ProgramExit{kScriptAwaitTimedOut, "line " + std::to_string(line_number_) + ": " + form +
+                                                  " did not come within " + std::to_string(limit) +
+                                                  " ms"};
+    }
+    AdvanceBy(kAwaitStepMs);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  awaited_.pop_back();
+  return ScriptResult::Ok();
+}
+
+void ScriptDriver::AdvanceBy(long long ms) {
   const std::int64_t until = clock_.NowMs() + ms;
   while (!ui_.ending()) {
     Timer* next = ui_.NextTimer();
@@ -157,7 +199,6 @@ ScriptResult ScriptDriver::Advance(const ScriptArgs& args) {
     next->Fire();
   }
   clock_.AdvanceTo(until);
-  return ScriptResult::Ok();
 }
 
 void ScriptDriver::RegisterScreenCommands() {
@@ -175,8 +216,8 @@ void ScriptDriver::RegisterScreenCommands() {
     auto* list = dynamic_cast<ListBox*>(target.control);
     if (!list) throw Refusal{args[0] + " is not a list"};
     const long long entry = ParseNumber(args[1], 0, list->ListCount() - 1LL, "the entry");
-    if (!list->Active()) {
-      err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*list)
+    if (!list->Active() || !target.form->enabled()) {
+      err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*target.form, list)
            << "; nothing happens\n";
       return ScriptResult::Ok();
     }
@@ -190,9 +231,9 @@ void ScriptDriver::RegisterScreenCommands() {
                        const Target target = Aim(args[0]);
                        auto* box = dynamic_cast<TextBox*>(target.control);
                        if (!box) throw Refusal{args[0] + " is not a text box"};
-                       if (!box->Active()) {
-                         err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*box)
-                              << "; nothing happens\n";
+                       if (!box->Active() || !target.form->enabled()) {
+                         err_ << "level9: line " << line_number_ << ": " << args[0]
+                              << Why(*target.form, box) << "; nothing happens\n";
                          return ScriptResult::Ok();
                        }
                        target.form->SetFocus(box);
@@ -209,6 +250,8 @@ void ScriptDriver::RegisterScreenCommands() {
   });
   commands_.Register("advance", "advance MS",
                      [this](const ScriptArgs& args, std::ostream&) { return Advance(args); });
+  commands_.Register("await", "await FORM [MS]",
+                     [this](const ScriptArgs& args, std::ostream&) { return Await(args); });
   commands_.Register("show", "show [FORM]", [this](const ScriptArgs& args, std::ostream& out) {
     ExpectWords(args, 0, 1, "show [FORM]");
     const Form* form = args.empty() ? ui_.top() : ui_.FindOpen(args[0]);
