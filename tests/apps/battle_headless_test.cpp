@@ -35,9 +35,9 @@ std::string Forces(const std::string& dump) {
 // ends the turn at once.
 class SiegeCounty {
  public:
-  explicit SiegeCounty(const std::vector<std::string>& fields) {
+  explicit SiegeCounty(const std::vector<std::string>& fields, bool fades_off = true) {
     auto optim = testing::ReadBytes(folder.game() / "Optim.rx");
-    optim[2] = optim[3] = 0xFF;  // FadesOff
+    optim[2] = optim[3] = fades_off ? 0xFF : 0;  // FadesOff
     testing::WriteBytes(folder.game() / "Optim.rx", optim);
     const Outcome first = folder.Run("click TipsFrm.Image1\nquit\n");
     EXPECT_EQ(first.code, 0) << first.err;
@@ -169,6 +169,34 @@ TEST(BattleHeadless, AFailedBattleProgramLeavesEverythingAsItWas) {
     EXPECT_NE(run.err.find("the battle could not be fought"), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find("takes no input"), std::string::npos) << run.err;
   }
+}
+
+// With the fades on, the storm's battle fade covers the map while the end of
+// the turn waits; "await" lets the fade close and goes on waiting below it.
+TEST(BattleHeadless, TheBattleFadeClosesBeforeTheResults) {
+  SiegeCounty county(kStrongSiege, false);
+  std::filesystem::copy_file(std::filesystem::path(VALORNE_GAME_DIR) / "battledata.rx",
+                             county.folder.game() / "battledata.rx");
+  const Outcome run = county.folder.Run(
+      "click TipsFrm.Image1\n"
+      "load Siege\n"
+      "click MsgBoxFrm.OkAniBtn\n"
+      "click Camp1Frm.EndTurnBtn\n"
+      "advance 3000\n"
+      "click MsgFrm.OkAniBtn\n"
+      "forms\n"
+      "await MessagesFrm\n"
+      "forms\n"
+      "click MessagesFrm.OkAniBtn\n"
+      "await ResultsFrm\n"
+      "forms\n"
+      "quit\n",
+      "--rnd 0.5");
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 3u) << run.err;
+  EXPECT_EQ(run.lines[0], R"(["Camp1Frm", "EndTurnFrm", "EndTurnFrm"])");
+  EXPECT_EQ(run.lines[1], R"(["Camp1Frm", "EndTurnFrm", "MessagesFrm"])");
+  EXPECT_EQ(run.lines[2], R"(["Camp1Frm", "ResultsFrm"])");
 }
 
 TEST(BattleHeadless, AwaitGivesUpWithExitCode5) {

@@ -73,12 +73,14 @@ void ScriptDriver::Refuse(const std::string& message) const {
 }
 
 void ScriptDriver::Pump() {
-  // A screen awaited may open inside a timer's handler and run its own loop:
-  // it counts as come as soon as it asks for the script's next line.
-  if (const Form* top = ui_.top()) {
-    for (auto& awaited : awaited_) {
-      if (awaited.first == top->name()) awaited.second = true;
-    }
+  // A wait that the screen it began on left behind goes on in this loop; a
+  // screen awaited may also open inside a timer's handler and run its own
+  // loop: it has come as soon as it asks for the script's next line.
+  if (pending_await_) {
+    if (const Form* top = ui_.top(); top && top->name() == pending_await_->form)
+      pending_await_->come = true;
+    ContinueAwait();
+    return;
   }
   std::string line;
   while (std::getline(in_, line)) {
@@ -165,29 +167,38 @@ ScriptResult ScriptDriver::Advance(const ScriptArgs& args) {
 
 ScriptResult ScriptDriver::Await(const ScriptArgs& args) {
   ExpectWords(args, 1, 2, "await FORM [MS]");
-  const std::string form = args[0];
   const long long limit = args.size() > 1
                               ? ParseNumber(args[1], 0, 24LL * 60 * 60 * 1000, "the time to wait")
                               : kAwaitDefaultMs;
-  const auto start = std::chrono::steady_clock::now();
-  awaited_.emplace_back(form, false);
-  const std::size_t mine = awaited_.size() - 1;
-  auto come = [&] { return awaited_[mine].second || (ui_.top() && ui_.top()->name() == form); };
-  // Virtual time runs in small steps while real time passes too, so that a
-  // program the level started (the battle program) gets on with its work.
-  while (!come() && !ui_.ending()) {
-    const auto waited = std::chrono::steady_clock::now() - start;
-    if (std::chrono::duration_cast<std::chrono::milliseconds>(waited).count() >= limit) {
-      awaited_.pop_back();
-      throw ProgramExit{kScriptAwaitTimedOut, "line " + std::to_string(line_number_) + ": " + form +
-                                                  " did not come within " + std::to_string(limit) +
-                                                  " ms"};
+  pending_await_ =
+      PendingAwait{args[0], std::chrono::steady_clock::now() + std::chrono::milliseconds(limit),
+                   limit, line_number_, false};
+  ContinueAwait();
+  return ScriptResult::Ok();
+}
+
+// Virtual time runs in small steps while real time passes too, so that a
+// program the level started (the battle program) gets on with its work. The
+// wait ends when the screen awaited has come; when the screen whose loop is
+// waiting closes meanwhile, the wait goes on in the loop below it.
+void ScriptDriver::ContinueAwait() {
+  Form* origin = ui_.top();
+  while (pending_await_) {
+    const PendingAwait& wait = *pending_await_;
+    if (wait.come || (ui_.top() && ui_.top()->name() == wait.form) || ui_.ending()) {
+      pending_await_.reset();
+      return;
+    }
+    if (origin && origin->closed()) return;
+    if (std::chrono::steady_clock::now() >= wait.deadline) {
+      const std::string message = "line " + std::to_string(wait.line) + ": " + wait.form +
+                                  " did not come within " + std::to_string(wait.limit) + " ms";
+      pending_await_.reset();
+      throw ProgramExit{kScriptAwaitTimedOut, message};
     }
     AdvanceBy(kAwaitStepMs);
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  awaited_.pop_back();
-  return ScriptResult::Ok();
 }
 
 void ScriptDriver::AdvanceBy(long long ms) {

@@ -25,11 +25,11 @@
 // awaited that has not come within its real time, with exit code 5.
 #pragma once
 
+#include <chrono>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "platform/clock.h"
 #include "platform/snapshot.h"
@@ -78,6 +78,7 @@ class ScriptDriver : public EventSource {
   ScriptResult PointerCommand(const ScriptArgs& args, int action);
   ScriptResult Advance(const ScriptArgs& args);
   ScriptResult Await(const ScriptArgs& args);
+  void ContinueAwait();
   void AdvanceBy(long long ms);
   [[noreturn]] void Refuse(const std::string& message) const;
 
@@ -90,9 +91,16 @@ class ScriptDriver : public EventSource {
   SnapshotMaker* snapshots_ = nullptr;
   const RecordedSoundChannels* sounds_ = nullptr;
   int line_number_ = 0;
-  // The screens "await" waits for (awaits nest when a screen opened while
-  // waiting runs its own loop), each with whether it has come.
-  std::vector<std::pair<std::string, bool>> awaited_;
+  // The wait of "await": the screen, when it gives up, the line that asked,
+  // and whether the screen has come.
+  struct PendingAwait {
+    std::string form;
+    std::chrono::steady_clock::time_point deadline;
+    long long limit = 0;
+    int line = 0;
+    bool come = false;
+  };
+  std::optional<PendingAwait> pending_await_;
 };
 
 }  // namespace valorne
