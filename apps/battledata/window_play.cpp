@@ -35,24 +35,27 @@ bool PlayInWindow(const FightReport& report, const std::filesystem::path& app_pa
   const std::filesystem::path pictures = PicturesOf(app_path);
   BattleView view(report);
   SteadyClock clock;
-  while (!view.finished()) {
-    while (auto event = window->WaitEvent(kFrameMs)) {
-      switch (event->kind) {
-        case InputEvent::Kind::KeyDown:
-          view.Key(event->key);
-          break;
-        case InputEvent::Kind::ButtonDown:
-          view.Click(event->position);
-          break;
-        case InputEvent::Kind::Quit:
-          view.SkipToEnd();
-          view.Key("Escape");
-          break;
-        default:
-          break;
-      }
-      if (view.finished()) break;
+  auto handle = [&view](const InputEvent& event) {
+    switch (event.kind) {
+      case InputEvent::Kind::KeyDown:
+        view.Key(event.key);
+        break;
+      case InputEvent::Kind::ButtonDown:
+        view.Click(event.position);
+        break;
+      case InputEvent::Kind::Quit:  // closing the window closes the summary too
+        view.SkipToEnd();
+        view.Key("Escape");
+        break;
+      default:
+        break;
     }
+  };
+  while (!view.finished()) {
+    // Waits for the player at most one frame, then takes whatever else came.
+    if (auto event = window->WaitEvent(kFrameMs)) handle(*event);
+    while (auto more = window->PollEvent()) handle(*more);
+    if (view.finished()) break;
     view.SetTime(static_cast<int>(clock.NowMs()));
     Canvas& canvas = window->BeginFrame();
     canvas.SetPictureFolder(pictures);

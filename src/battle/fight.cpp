@@ -58,7 +58,9 @@ struct Side {
 class Fight {
  public:
   explicit Fight(const BattleInput& input)
-      : input_(input), luck_(BattleSeed(input)), count_(static_cast<int>(input.sides.size())) {
+      : input_(input),
+        luck_(BattleSeed(input)),
+        count_(std::min<int>(static_cast<int>(input.sides.size()), kMaxBattleSides)) {
     report_.input = input;
     report_.map = ReadBattleMap(input.map_name);
     const bool castle = input.battle_kind == kCastleAssault || input.battle_kind == kCastleDefence;
@@ -72,7 +74,8 @@ class Fight {
       const BattleSide& in = input.sides[s];
       Side& side = sides_[s];
       side.team = in.team;
-      for (int k = 0; k < kBattleSlotsUsed; ++k) {
+      // A short list carries nobody past slot 10.
+      for (int k = 0; k < SlotsCarried(in.short_list); ++k) {
         side.sent[k] = std::max(0, static_cast<int>(in.troops[k]));
       }
       side.sent_total = Total(side.sent);

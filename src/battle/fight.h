@@ -47,8 +47,9 @@ struct FightReport {
   std::vector<FightRound> rounds;
 };
 
-// Fights the battle. Sides beyond the input's side count do not exist; troop
-// counts below 0 are taken as nobody and come back unchanged.
+// Fights the battle. Only the input's sides (the first four) take part, each
+// with the slots its list carries; troop counts below 0 are taken as nobody
+// and come back unchanged.
 FightReport FightBattle(const BattleInput& input);
 
 // Why the battle program cannot fight a battle the level should never send

@@ -129,8 +129,10 @@ int BattleView::FiguresFor(double soldiers) const {
                     kMostFiguresInARow);
 }
 
-// The player's team forms up on the left, everybody else on the right; each
-// half is shared by the sides standing in it.
+// The player's team forms up on the left, everybody else on the right, where
+// the castle of a castle battle stands; defending the own castle, the
+// player's team stands on the right. Each half is shared by the sides
+// standing in it.
 Rect BattleView::FormationArea(int side) const {
   std::vector<int> left, right;
   for (int s = 0; s < sides_; ++s) {
@@ -141,7 +143,8 @@ Rect BattleView::FormationArea(int side) const {
   const int place = static_cast<int>(std::find(half.begin(), half.end(), side) - half.begin());
   const int count = std::max<int>(1, static_cast<int>(half.size()));
   const int top = kHeader.height + 16, height = kFooter.top - top - 8;
-  const int x = &half == &left ? 16 : 408;
+  const bool ours_on_left = report_.input.battle_kind != kCastleDefence;
+  const int x = (&half == &left) == ours_on_left ? 16 : 408;
   return {x, top + place * height / count, 376, height / count - 6};
 }
 
