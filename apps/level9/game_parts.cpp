@@ -7,6 +7,7 @@
 #include "level/level_screens.h"
 #include "level_run.h"
 #include "military/guard_frm.h"
+#include "military/military_screens.h"
 #include "rivals/diplo_frm.h"
 #include "screens/map_screens.h"
 #include "turn/turn_screens.h"
@@ -25,6 +26,7 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterManagementScreens(registry);
   RegisterDiplomacyScreens(registry);
   RegisterGuardScreens(registry);
+  RegisterMilitaryScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {

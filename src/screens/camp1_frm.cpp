@@ -33,6 +33,9 @@ Camp1Frm::Camp1Frm(Game& game, Ui& ui)
   BindHandlers();
   BindMapObjects();
   BindPlaces();
+  // A place's own behaviour comes after its information is on the panel.
+  if (Find("OutpostImg1")) On("OutpostImg1", FormEvent::Click, [this] { OutpostClick(); });
+  BindBattlePlaces();
   StartAmbience();
 }
 

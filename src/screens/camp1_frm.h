@@ -134,6 +134,10 @@ class Camp1Frm : private Camp1Layout, public Form {
   // camp1_frm_rivals.cpp: the rival counties' camps and marching armies.
   void RedrawRivalCamps();
 
+  // camp1_frm_battles.cpp: the battlefield, the war's marker and the siege
+  // markers.
+  void BindBattlePlaces();
+
   // camp1_frm_scroll.cpp: scrolling the map.
   void PlaceMapAtStart();
   void EnterStrip(Byte direction);

@@ -104,7 +104,6 @@ void Camp1Frm::BindMapObjects() {
     });
   }
   if (Find("GarryImg")) On("GarryImg", FormEvent::Click, [this] { TradePostClick(); });
-  if (Find("OutpostImg1")) On("OutpostImg1", FormEvent::Click, [this] { OutpostClick(); });
   // Our castle asks whether the lord would enter it; inside is the castle
   // screen.
   if (Find("WarBuilding")) {

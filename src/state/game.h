@@ -98,6 +98,22 @@ struct LiveState {
   OneBased<bool, 2> RivalFameShown;
   OneBased<Long, 2> RivalMobs;
   TextRef DefeatText{};
+
+  // Battles (military/battle_*): the status file's last value, the outcome
+  // and losses read back, the plunder of the last victory (wood, stone, ore,
+  // grain, meat), the short-list flags and season byte that the next battle
+  // inherits, the sides sent, and the battle program while it runs.
+  Byte BattleStatus = 0;
+  Byte BattleOutcome = 0;
+  Long OurDead = 0;
+  Long EnemyDead = 0;
+  std::array<Long, 5> Plunder{};
+  std::array<Byte, 4> ShortListFlags{};
+  Byte BattleSeason = 0;
+  Byte BattleSides = 0;
+  int BattleProcess = 0;
+  bool BattleRunning = false;
+  Byte TutorialStep = 0;  // this level has no tutorial; the results keep its hooks
 };
 
 class Game {

@@ -126,6 +126,11 @@ class Form {
   bool page() const { return page_; }
   void SetBackground(std::string_view picture);
 
+  // A disabled screen stays on show but takes no pointer or keys (the map
+  // while a battle is fought); its timers go on.
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  bool enabled() const { return enabled_; }
+
   // Closes the screen: its modal loop ends and it unloads.
   void Close();
   bool closed() const { return closed_; }
@@ -162,6 +167,7 @@ class Form {
   double scale_ = 1.0;
   std::string background_;
   bool closed_ = false;
+  bool enabled_ = true;
   Control* focus_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::string, Control*, std::less<>> by_name_;

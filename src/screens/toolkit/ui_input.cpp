@@ -43,7 +43,7 @@ void Ui::SetHover(Control* control) {
 }
 
 bool Ui::PointAt(Form& form, Control* control) {
-  if (control && !control->Active()) return false;
+  if (!form.enabled() || (control && !control->Active())) return false;
   const Rect where =
       control ? control->FormRect() : Rect{0, 0, form.rect().width, form.rect().height};
   const Point centre = where.Centre();
@@ -59,7 +59,7 @@ bool Ui::PointAt(Form& form, Control* control) {
 }
 
 bool Ui::Press(Form& form, Control* control, MouseButton button) {
-  if (control && !control->Active()) return false;
+  if (!form.enabled() || (control && !control->Active())) return false;
   pressed_ = control;
   pressed_button_ = button;
   pressing_ = true;
@@ -74,7 +74,8 @@ bool Ui::Press(Form& form, Control* control, MouseButton button) {
 }
 
 bool Ui::Release(Form& form, Control* control, MouseButton button) {
-  if (control && !control->Active()) {
+  if (!form.enabled() || (control && !control->Active())) {
+    if (!control) return false;
     control->SetPressed(false);
     if (pressed_ == control) {
       pressed_ = nullptr;
@@ -101,7 +102,7 @@ bool Ui::Release(Form& form, Control* control, MouseButton button) {
 }
 
 bool Ui::ClickOn(Form& form, Control* control, MouseButton button) {
-  if (control && !control->Active()) return false;
+  if (!form.enabled() || (control && !control->Active())) return false;
   // A click aimed at a control by name lands on its middle, unless the
   // pointer already rests on it, so a handler that reads where the click
   // fell sees a point of the control.
@@ -120,7 +121,7 @@ bool Ui::ClickOn(Form& form, Control* control, MouseButton button) {
 
 void Ui::Key(std::string_view name, bool down) {
   Form* form = top();
-  if (!form) return;
+  if (!form || !form->enabled()) return;
   EventArgs args;
   args.key = std::string(name);
   args.key_code = KeyCode(name).value_or(0);
@@ -136,7 +137,7 @@ void Ui::Key(std::string_view name, bool down) {
 
 void Ui::Type(std::string_view utf8) {
   Form* form = top();
-  if (!form || !form->focus() || !form->focus()->Active()) return;
+  if (!form || !form->enabled() || !form->focus() || !form->focus()->Active()) return;
   if (auto* box = dynamic_cast<TextBox*>(form->focus())) box->Type(utf8);
 }
 
@@ -161,7 +162,7 @@ void Ui::Dispatch(const InputEvent& event) {
       break;
   }
   pointer_ = event.position;
-  if (!form) return;
+  if (!form || !form->enabled()) return;
   Control* hit = form->HitTest(FormLocal(*form, pointer_));
   Control* target = hit && hit->Active() ? hit : nullptr;
   switch (event.kind) {
