@@ -5,6 +5,7 @@
 #include "county/management_screens.h"
 #include "level/level_commands.h"
 #include "level/level_screens.h"
+#include "military/army_screens.h"
 #include "level_run.h"
 #include "screens/map_screens.h"
 #include "turn/turn_screens.h"
@@ -21,6 +22,7 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterTurnScreens(registry);
   RegisterChurchScreens(registry);
   RegisterManagementScreens(registry);
+  RegisterArmyScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {

@@ -38,6 +38,13 @@ std::string LiveStateJson(const Game& game) {
   json += ",\"Reports\":" + Lines(game.reports);
   json += ",\"PlagueShown\":" + std::string(l.PlagueShown ? "true" : "false");
   json += ",\"SoundOn\":" + std::string(game.SoundOn ? "true" : "false");
+  // Armies on the map.
+  json += ",\"ArmyClickMode\":" + std::to_string(l.ArmyClickMode);
+  json += ",\"ArmyWalking\":" + std::string(l.ArmyWalking ? "true" : "false");
+  json += ",\"SitesDiscovered\":[" + std::to_string(l.SitesDiscovered[1]) + "," +
+          std::to_string(l.SitesDiscovered[2]) + "," + std::to_string(l.SitesDiscovered[3]) + "]";
+  json += ",\"Waypoint34Find\":" + std::to_string(l.Waypoint34Find);
+  json += ",\"BattleTarget\":" + std::to_string(l.BattleTarget);
   return json + "}";
 }
 

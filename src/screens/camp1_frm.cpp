@@ -32,6 +32,7 @@ Camp1Frm::Camp1Frm(Game& game, Ui& ui)
                 .enlarges = false}) {
   BindHandlers();
   BindMapObjects();
+  BindArmies();
   StartAmbience();
 }
 
@@ -80,6 +81,8 @@ void Camp1Frm::Form_Load() {
 // the state as it now is.
 void Camp1Frm::Form_Activate() {
   RestoreFieldPictures(game());
+  // An army ordered out of the castle walks once the map is in front again.
+  if (game().live.WalkOrdered && !game().live.ArmyWalking) StartWalk();
   RedrawAll();
 }
 
