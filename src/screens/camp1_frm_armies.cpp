@@ -190,8 +190,11 @@ void Camp1Frm::PlaceArmyMarker(int army) {
     sprite->SetPicture("ArmyRes" + std::to_string(army));
     sprite->SetStripFrame(std::nullopt);
   }
-  if (it == map().waypoints.end()) return;
-  sprite->Move(it->second.x, it->second.y - kArmyAboveMarker);
+  if (it != map().waypoints.end()) {
+    sprite->Move(it->second.x, it->second.y - kArmyAboveMarker);
+  } else if (const Control* parking = Find("WalkToEmpty" + std::to_string(army))) {
+    sprite->Move(parking->left(), parking->top());
+  }
 }
 
 }  // namespace valorne
