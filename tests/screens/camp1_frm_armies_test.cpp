@@ -126,7 +126,7 @@ TEST(Camp1FrmArmies, TheWalkShowsTheFacingsFramesAndStopsAtTheGoal) {
     EXPECT_EQ(s.game.state.ArmyMovesLeft[1], 0);
     EXPECT_EQ(map["Camp1StatusImg"].picture(), "CampStatusRes2");
     const auto played = s.Played();
-    EXPECT_EQ(std::count(played.begin(), played.end(), "armymapwalk01.wav"), 1);
+    EXPECT_EQ(std::count(played.begin(), played.end(), "EnvChanel01: armymapwalk01.wav"), 1);
   });
 }
 
@@ -135,6 +135,7 @@ TEST(Camp1FrmArmies, RightClicksOnAGarrisonedOrTiredArmyShowNoMarkers) {
   s.OnMap([&](Camp1Frm& map) {
     StandOn(s, map, 2);
     s.game.state.CastleStageBuilt[1] = kTrue;
+    s.game.state.ArmySizes[1] = 400;  // a keep holds 400
     s.Click(map, "ArmyCamp1Img", MouseButton::Right);
     EXPECT_EQ(ShownMarkers(map), (std::vector<int>{1, 3}));
     s.Click(map, "WalkTo1");
