@@ -55,7 +55,7 @@ constexpr std::array<FigureRowSpec, 5> kEquipment = {{{"Weapons", "WeaponLbl"},
                                                       {"Chain mails", "ChainMailLbl"},
                                                       {"Plate armours", "PlateLbl"},
                                                       {"Horses", "HorseLbl"}}};
-constexpr int kFiguresTop = kUnitsTop + 7 * kRowHeight + 24;
+constexpr int kFiguresTop = kUnitsTop + 7 * kRowHeight + 40;
 
 constexpr std::size_t kControlCount = 7 + 2 * kUnitKinds + 2 * 3 + 2 * 5 + 3 + 6;
 
@@ -90,8 +90,8 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
                      {kUnitsLeft + kUnitColumn, top, 150, kRowHeight}, kEquipment[k].words);
     c[n++] = Figure(kEquipment[k].figure, {kUnitsLeft + kUnitColumn + 150, top, 60, kRowHeight});
   }
-  c[n++] = Heading("HeadingLbl", 2, {kUnitsLeft, kFiguresTop - 24, 200, kRowHeight}, "The army");
-  c[n++] = Heading("HeadingLbl", 3, {kUnitsLeft + kUnitColumn, kFiguresTop - 24, 200, kRowHeight},
+  c[n++] = Heading("HeadingLbl", 2, {kUnitsLeft, kFiguresTop - 28, 200, kRowHeight}, "The army");
+  c[n++] = Heading("HeadingLbl", 3, {kUnitsLeft + kUnitColumn, kFiguresTop - 28, 200, kRowHeight},
                    "It carries");
   // The reorganising buttons under the army list.
   c[n++] = {.name = "DisbandBtn",
