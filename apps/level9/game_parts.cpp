@@ -5,8 +5,10 @@
 #include "county/management_screens.h"
 #include "level/level_commands.h"
 #include "level/level_screens.h"
-#include "military/army_screens.h"
 #include "level_run.h"
+#include "military/army_screens.h"
+#include "military/guard_frm.h"
+#include "rivals/diplo_frm.h"
 #include "screens/map_screens.h"
 #include "turn/turn_screens.h"
 
@@ -22,6 +24,8 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterTurnScreens(registry);
   RegisterChurchScreens(registry);
   RegisterManagementScreens(registry);
+  RegisterDiplomacyScreens(registry);
+  RegisterGuardScreens(registry);
   RegisterArmyScreens(registry);
 }
 

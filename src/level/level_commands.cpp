@@ -38,11 +38,18 @@ std::string LiveStateJson(const Game& game) {
   json += ",\"Reports\":" + Lines(game.reports);
   json += ",\"PlagueShown\":" + std::string(l.PlagueShown ? "true" : "false");
   json += ",\"SoundOn\":" + std::string(game.SoundOn ? "true" : "false");
+  // The remote places found by scouts or armies, and the films queued.
+  json += ",\"DolmenDiscovered\":" + std::to_string(l.DolmenDiscovered);
+  json += ",\"StatueDiscovered\":" + std::to_string(l.StatueDiscovered);
+  json += ",\"ChapelDiscovered\":" + std::to_string(l.ChapelDiscovered);
+  json += ",\"PendingMovies\":[";
+  for (std::size_t k = 0; k < l.PendingMovies.size(); ++k) {
+    json += (k ? "," : "") + std::to_string(l.PendingMovies[k]);
+  }
+  json += "]";
   // Armies on the map.
   json += ",\"ArmyClickMode\":" + std::to_string(l.ArmyClickMode);
   json += ",\"ArmyWalking\":" + std::string(l.ArmyWalking ? "true" : "false");
-  json += ",\"SitesDiscovered\":[" + std::to_string(l.SitesDiscovered[1]) + "," +
-          std::to_string(l.SitesDiscovered[2]) + "," + std::to_string(l.SitesDiscovered[3]) + "]";
   json += ",\"Waypoint34Find\":" + std::to_string(l.Waypoint34Find);
   json += ",\"BattleTarget\":" + std::to_string(l.BattleTarget);
   return json + "}";

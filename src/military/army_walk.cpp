@@ -1,5 +1,6 @@
 #include "military/army_walk.h"
 
+#include "military/map_places.h"
 #include "military/waypoints.h"
 #include "turn/messages.h"
 
@@ -34,8 +35,8 @@ bool DiscoverSite(Game& game, int site) {
     s.ScoutTurns() = kIdle;
     s.ScoutTarget() = 0;
   }
-  if (game.live.SitesDiscovered[site] == 1) return false;
-  game.live.SitesDiscovered[site] = 1;
+  if (RemoteSiteDiscovered(game, site)) return false;
+  DiscoverRemoteSite(game, site);
   return true;
 }
 

@@ -7,7 +7,8 @@
 namespace valorne {
 
 // The village menu's second action (`Village2Pic`) on village 1..3: the
-// village is burnt. A rebel mob that rises burns village 1 this way.
+// village is burnt and stands again five ends of turn later. A rebel mob that
+// rises burns village 1 this way, a rival's mob village 2.
 void BurnVillage(Game& game, int village);
 
 }  // namespace valorne

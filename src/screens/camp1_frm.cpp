@@ -32,6 +32,7 @@ Camp1Frm::Camp1Frm(Game& game, Ui& ui)
                 .enlarges = false}) {
   BindHandlers();
   BindMapObjects();
+  BindPlaces();
   BindArmies();
   StartAmbience();
 }
@@ -43,6 +44,9 @@ void Camp1Frm::BindHandlers() {
     StopScrolling();
     if (Control* tooltip = Find("TooltipFrame")) tooltip->SetVisible(false);
   });
+  // Under a question of the end of turn the map already shows the turn's
+  // new figures and its cleared (or newly set) status line.
+  OnForm(FormEvent::Covered, [this] { RedrawAll(); });
   OnForm(FormEvent::MouseMove, [this] { PointerOverBackground(); });
   OnForm(FormEvent::KeyDown, [this](const EventArgs& a) { ArrowKey(a); });
   OnForm(FormEvent::KeyUp, [this](const EventArgs& a) { QuickKey(a); });

@@ -122,9 +122,17 @@ class Camp1Frm : private Camp1Layout, public Form {
   void FieldMenuChoice(int button);
   void BareMapPress();
   void TradePostClick();
+  void OutpostClick();
   void ArmyHover(int army);
   void OpenArmyCamp(int army);
   void HideWaypointMarkers();
+
+  // camp1_frm_places.cpp: the map's places and the enemy forces told on the
+  // information panel, and the remote places shown once discovered.
+  void BindPlaces();
+  void PlaceClick(const std::string& object);
+  void RedrawRemoteSites();
+  void ShowInfoDetails();
 
   // camp1_frm_armies.cpp: our armies' steps along the roads.
   void BindArmies();

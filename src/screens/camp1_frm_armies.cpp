@@ -96,12 +96,8 @@ void Camp1Frm::WaypointClick(int n) {
   if (closed()) return;
   HideWaypointMarkers();
   if (result.order == WalkOrder::Walk) StartWalk();
+  // A remote site discovered by the order shows itself and raises the flags.
   RedrawAll();
-  if (result.discovered) {
-    for (std::string_view flag : {"EFlagImg1", "EFlagImg2"}) {
-      if (Control* c = Find(flag)) c->SetVisible(true);
-    }
-  }
 }
 
 // The walk toward the goal point: straight, in steps computed once.

@@ -5,7 +5,10 @@
 #include "county/construction.h"
 #include "county/field_menu.h"
 #include "county/fields.h"
+#include "county/management_screens.h"
+#include "county/recruitment.h"
 #include "county/works.h"
+#include "military/map_places.h"
 #include "screens/camp1_frm.h"
 #include "screens/toolkit/ui.h"
 #include "state/game.h"
@@ -97,6 +100,7 @@ void Camp1Frm::BindMapObjects() {
     });
   }
   if (Find("GarryImg")) On("GarryImg", FormEvent::Click, [this] { TradePostClick(); });
+  if (Find("OutpostImg1")) On("OutpostImg1", FormEvent::Click, [this] { OutpostClick(); });
   // Our castle asks whether the lord would enter it; inside is the castle
   // screen.
   if (Find("WarBuilding")) {
@@ -126,6 +130,7 @@ void Camp1Frm::BindMapObjects() {
 
 void Camp1Frm::RedrawMap() {
   RedrawPlaces();
+  RedrawRemoteSites();
   RedrawForces();
   RedrawFieldMenu();
   RefreshAmbience();
@@ -275,13 +280,28 @@ void Camp1Frm::BareMapPress() {
 // The trade post: its sound and name on the information panel, then its
 // goods screen.
 void Camp1Frm::TradePostClick() {
-  Game& g = game();
-  g.PlaySound(kMapSecondChannel, "trade01.wav");
-  g.live.InfoName = {4, 104};
-  g.live.InfoText = {1, 47};
-  g.live.InfoState = {};
+  ShowPlaceInfo(game(), "GarryImg");
   RedrawInfoPanel();
   ui().Open("GarryFrm");
+  if (!closed()) RedrawAll();
+}
+
+// The outpost, once it is held, is a second place to raise soldiers: like
+// the army button it needs the barracks, and the army formed there stands at
+// the crossroads beside the outpost. Before it is held it does nothing.
+void Camp1Frm::OutpostClick() {
+  Game& g = game();
+  const Outcome can_open = CanOpenRecruiting(g.state, kRecruitPlaceOutpost);
+  if (!can_open.accepted) {
+    if (can_open.HasHint()) {
+      g.live.Helper = can_open.hint;
+      note_.clear();
+      ShowHelper();
+    }
+    return;
+  }
+  g.PlaySound(kMapSoundChannel, "army01.wav");
+  OpenRecruiting(g, ui(), kRecruitPlaceOutpost);
   if (!closed()) RedrawAll();
 }
 

@@ -141,9 +141,13 @@ void TipsFrm::BindButton(std::string_view button, std::string_view caption,
 }
 
 void TipsFrm::SetPressed(std::string_view button, std::string_view caption, bool pressed) {
+  // The screen keeps its own note of the held button: the pointer's press
+  // has already shown the control under it pressed in, and the pair must
+  // answer the same whether the button or its caption was pressed.
+  if ((held_ == button) == pressed) return;
+  held_ = pressed ? std::string(button) : std::string();
   Control& b = (*this)[button];
   Control& c = (*this)[caption];
-  if (b.pressed() == pressed) return;
   if (pressed && (button == "Image1" || button == "NextLbl")) {
     game().PlaySound(kMapClickChannel, "click01.wav");
   }

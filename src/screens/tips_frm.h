@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "screens/toolkit/form.h"
 #include "state/values.h"
@@ -48,6 +49,7 @@ class TipsFrm : public Form {
   void SetPressed(std::string_view button, std::string_view caption, bool pressed);
 
   std::array<Byte, 6> objective_met_{};
+  std::string held_;  // the button of a pair that is held down, empty for none
   bool level_won_ = false;
   TipsFace face_ = TipsFace::Objectives;
 };

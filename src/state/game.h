@@ -79,16 +79,26 @@ struct LiveState {
   TextRef InfoText{};
   TextRef InfoState{};
 
+  // The guard and the map's places (military/map_places): the three remote
+  // places, 1 once scouts or an army have discovered them (they are not in
+  // the save record); the status bar's flag markers, up from a discovery
+  // until the pointer passes over the map; and the rest of the information
+  // panel's third line: a second text after `InfoState` and a troop total
+  // (-1 for none).
+  Byte DolmenDiscovered = 0;
+  Byte StatueDiscovered = 0;
+  Byte ChapelDiscovered = 0;
+  bool DiscoveryFlagsRaised = false;
+  TextRef InfoStateHint{};
+  long InfoTroops = -1;
+
   // Armies on the map (military/army_walk): what a click on a waypoint
   // marker does (0 the selected army walks there, 1 a split is pending and
   // the click opens the split dialog, 2 the click only sets the mode back to
-  // 0); the discovered flags of the three remote sites (1 the dolmen at
-  // waypoint 18, 2 the statue at 29, 3 the chapel at 42; 1 = discovered);
-  // the find at waypoint 34 (100 still there, 200 taken); the facing each
+  // 0); the find at waypoint 34 (100 still there, 200 taken); the facing each
   // army's sprite last walked in (0: not walked yet); an order given away
   // from the map (leaving the castle) that the map is still to walk.
   Byte ArmyClickMode = 0;
-  OneBased<Byte, 3> SitesDiscovered;
   Byte Waypoint34Find = 100;
   OneBased<Byte, 3> ArmyFacings;
   bool WalkOrdered = false;

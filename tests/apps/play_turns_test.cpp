@@ -48,15 +48,6 @@ std::string FiveTurns() {
   return script + kTitheTurn;
 }
 
-// Screens without the fade, so that a click ends the turn at once.
-void TurnFadesOff(const GameFolder& folder) {
-  auto bytes = testing::ReadBytes(folder.game() / "Optim.rx");
-  ASSERT_EQ(bytes.size(), 23u);
-  bytes[2] = 0xFF;  // FadesOff, True
-  bytes[3] = 0xFF;
-  testing::WriteBytes(folder.game() / "Optim.rx", bytes);
-}
-
 long Number(const JsonValue& dump, const std::string& key) {
   return static_cast<long>(dump[key].number());
 }
@@ -66,7 +57,7 @@ long Element(const JsonValue& dump, const std::string& key, int index) {
 
 TEST(PlayTurns, OrdersOfTheFirstTurnHoldThroughFiveEndsOfTurn) {
   GameFolder folder;
-  TurnFadesOff(folder);
+  folder.TurnFadesOff();
   const Outcome run = folder.Run(FiveTurns(), "--rnd 0.5");
   ASSERT_EQ(run.code, 0) << run.err;
   ASSERT_EQ(run.lines.size(), 3u) << run.err;
@@ -101,8 +92,8 @@ TEST(PlayTurns, OrdersOfTheFirstTurnHoldThroughFiveEndsOfTurn) {
 TEST(PlayTurns, TheSameScriptAndSeedReplayTheSameGame) {
   GameFolder first;
   GameFolder second;
-  TurnFadesOff(first);
-  TurnFadesOff(second);
+  first.TurnFadesOff();
+  second.TurnFadesOff();
   const std::string script = std::string(kFirstTurn) + "quit\n";
   const Outcome a = first.Run(script, "--seed 11");
   const Outcome b = second.Run(script, "--seed 11");

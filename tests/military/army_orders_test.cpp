@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "military/army_walk.h"
+#include "military/map_places.h"
 #include "military/waypoints.h"
 #include "state/start_values.h"
 #include "turn/recording_ui.h"
@@ -178,7 +179,8 @@ TEST(ArmyOrders, AnArmyDiscoversARemoteSiteOnceAndCallsTheScoutsBack) {
     game.state.ScoutTurns() = 2;
     game.state.ScoutTarget() = static_cast<Byte>(c.site);
     EXPECT_TRUE(OrderWalk(game, c.waypoint).discovered);
-    EXPECT_EQ(game.live.SitesDiscovered[c.site], 1);
+    EXPECT_TRUE(RemoteSiteDiscovered(game, c.site));
+    EXPECT_TRUE(game.live.DiscoveryFlagsRaised);
     EXPECT_EQ(game.state.ScoutTurns(), 200);
     EXPECT_EQ(game.state.ScoutTarget(), 0);
     game.state.ArmyWaypointNos[1] = static_cast<Byte>(c.waypoint - 1);

@@ -12,9 +12,10 @@
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/source_text.h"
 
 namespace valorne {
 namespace {
@@ -27,40 +28,10 @@ const fs::path kSource = fs::path(VALORNE_SOURCE_DIR) / "src";
 // Files the game writes or reads beside itself, not art.
 const std::set<std::string> kNotArt = {"Advanced.rx",  "LGame.rx",    "Optim.rx",
                                        "Options.rx",   "camp.rx",     "levelinfo.rx",
-                                       "introdata.rx", "menudata.rx", "splash.rx"};
-
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-// The text with // and /* */ comments blanked out; string literals kept.
-std::string WithoutComments(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '"' || c == '\'') {
-      const std::size_t start = i;
-      for (++i; i < text.size() && text[i] != c && text[i] != '\n'; ++i) {
-        if (text[i] == '\\') ++i;
-      }
-      out.append(text, start, i - start + 1);
-    } else if (text.compare(i, 2, "//") == 0) {
-      while (i < text.size() && text[i] != '\n') ++i;
-      out += '\n';
-    } else if (text.compare(i, 2, "/*") == 0) {
-      const std::size_t end = text.find("*/", i + 2);
-      i = end == std::string::npos ? text.size() : end + 1;
-      out += ' ';
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
+                                       "introdata.rx", "menudata.rx", "splash.rx",
+                                       // the battle exchange and the battle program
+                                       "Fight_in.rx",  "Fight_out.rx", "fight_status.rx",
+                                       "battledata.rx"};
 
 enum class Use { kWhole, kPrefix, kSkip };
 
@@ -97,7 +68,7 @@ bool LooksLikeArt(const std::string& name, bool picture_field) {
 }
 
 std::vector<Found> LiteralsIn(const fs::path& file) {
-  const std::string text = WithoutComments(ReadFile(file));
+  const std::string text = SourceWithoutComments(file);
   static const std::regex kLiteral(R"re("((?:[^"\\\n]|\\.)*)")re");
   std::vector<Found> found;
   for (auto it = std::sregex_iterator(text.begin(), text.end(), kLiteral);
@@ -146,10 +117,8 @@ TEST(ArtNamesInCode, EveryNamedPictureAndSoundIsInTheGameFolder) {
   ASSERT_TRUE(fs::is_directory(kGame / "graphics/high")) << kGame;
   std::map<std::string, std::string> missing;  // name -> first place that uses it
   int checked = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(kSource)) {
-    const std::string ext = entry.path().extension().string();
-    if (ext != ".cpp" && ext != ".h") continue;
-    for (const Found& f : LiteralsIn(entry.path())) {
+  for (const fs::path& file : GameSourceFiles()) {
+    for (const Found& f : LiteralsIn(file)) {
       if (f.use == Use::kSkip) continue;
       const std::string wanted = f.use == Use::kPrefix ? f.name + "1" : f.name;
       ++checked;
@@ -183,14 +152,10 @@ TEST(ArtNamesInCode, ScannerTellsWholeNamesPrefixesAndSuffixes) {
   for (const Found& f : LiteralsIn(file)) got[f.name] = f.use;
   fs::remove_all(dir);
   const std::map<std::string, Use> want = {
-      {"click01.wav", Use::kWhole},
-      {"mapres", Use::kWhole},
-      {"OkAniBtn_hover", Use::kWhole},
-      {"VillageBurntRes", Use::kPrefix},
-      {"VillageRes", Use::kPrefix},
-      {"ArmyWalkRes", Use::kPrefix},
-      {"WalkRes", Use::kSkip},
-      {"normal01.ico", Use::kWhole},
+      {"click01.wav", Use::kWhole},    {"mapres", Use::kWhole},
+      {"OkAniBtn_hover", Use::kWhole}, {"VillageBurntRes", Use::kPrefix},
+      {"VillageRes", Use::kPrefix},    {"ArmyWalkRes", Use::kPrefix},
+      {"WalkRes", Use::kSkip},         {"normal01.ico", Use::kWhole},
   };
   EXPECT_EQ(got, want);
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ class GameFolder {
     }
   }
   std::filesystem::path game() const { return dir_.path(); }
+
+  // Screens without the fade ("Optim.rx" with FadesOff true), so that a
+  // click ends the turn at once.
+  void TurnFadesOff() const {
+    auto bytes = ReadBytes(game() / "Optim.rx");
+    if (bytes.size() != 23) throw std::runtime_error("Optim.rx is not 23 bytes long");
+    bytes[2] = bytes[3] = 0xFF;
+    WriteBytes(game() / "Optim.rx", bytes);
+  }
   std::filesystem::path scratch(const std::string& name) const { return scratch_ / name; }
 
   Outcome Run(const std::string& script, const std::string& arguments = "") const {

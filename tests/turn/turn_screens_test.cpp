@@ -2,8 +2,8 @@
 // control table, with the game's own pictures and texts, in both sizes.
 #include <gtest/gtest.h>
 
-#include "turn/movie_frm.h"
 #include "screens/toolkit/page_look.h"
+#include "turn/movie_frm.h"
 #include "turn/turn_screens_fixture.h"
 
 namespace valorne {
@@ -14,7 +14,7 @@ using testing::TurnScreens;
 TEST(TurnScreensTest, EveryScreenIsSound) {
   TurnScreens s;
   EXPECT_EQ(s.registry.Names(),
-            (std::vector<std::string>{"EndTurnFrm", "MessagesFrm", "MovieFrm", "MsgFrm",
+            (std::vector<std::string>{"EndTurnFrm", "GarryFrm", "MessagesFrm", "MovieFrm", "MsgFrm",
                                       "ReligionFrm", "ScienceFrm", "TournamentFrm", "WeatherFrm"}));
   EXPECT_EQ(s.CheckScreens(), std::vector<std::string>{});
 }
@@ -49,7 +49,7 @@ TEST(TurnScreensTest, TheAnimationsShownAreThere) {
     s.Click("OkAniBtn");
     s.ui.Open("WeatherFrm");
   }
-  EXPECT_EQ(pictures.size(), 4u + 3u + 255u + 4u);
+  EXPECT_EQ(pictures.size(), 5u + 3u + 255u + 4u);
   const auto exists = PicturesIn(VALORNE_GAME_DIR);
   for (const std::string& picture : pictures) EXPECT_TRUE(exists(picture)) << picture;
 }

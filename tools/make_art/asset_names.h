@@ -44,6 +44,11 @@ inline constexpr Asset kAssets[] = {
     {"menubottomres", Pic, 1},
     {"mappreviewres", Pic, 1},    // the land in miniature, 576 x 432 (the map at 24 %)
     {"PreviewMarkRes", Pic, 16},  // the preview's 24 x 24 markers, in the order of PreviewMark
+    // The guard screen's small maps of the scouts' three places (the dolmen,
+    // the statue, the chapel), 160 x 120, the place ringed.
+    {"ScoutMapRes1", Pic, 1},
+    {"ScoutMapRes2", Pic, 1},
+    {"ScoutMapRes3", Pic, 1},
     {"faderes", Pic, 1},
     {"endturnres", Pic, 4},
     // The resource container's sheets.
@@ -324,6 +329,42 @@ inline constexpr Asset kAssets[] = {
     // Mouse pointers.
     {"normal01.ico", Ptr, 0},
     {"loading01.ico", Ptr, 0},
+    // The battle program's window: the battle grounds (400 x 300, shown at
+    // twice their size), each with its winter look, and the figures of the
+    // four sides' formations (14 kinds of 20 x 28, facing right above, left
+    // below).
+    {"battle_field", Pic, 1},
+    {"battle_field_winter", Pic, 1},
+    {"battle_village", Pic, 1},
+    {"battle_village_winter", Pic, 1},
+    {"battle_cave", Pic, 1},
+    {"battle_cave_winter", Pic, 1},
+    {"battle_ruins", Pic, 1},
+    {"battle_ruins_winter", Pic, 1},
+    {"battle_keep1", Pic, 1},
+    {"battle_keep1_winter", Pic, 1},
+    {"battle_keep2", Pic, 1},
+    {"battle_keep2_winter", Pic, 1},
+    {"battle_bailey1", Pic, 1},
+    {"battle_bailey1_winter", Pic, 1},
+    {"battle_bailey2", Pic, 1},
+    {"battle_bailey2_winter", Pic, 1},
+    {"battle_fort1", Pic, 1},
+    {"battle_fort1_winter", Pic, 1},
+    {"battle_fort2", Pic, 1},
+    {"battle_fort2_winter", Pic, 1},
+    {"battle_stronghold1", Pic, 1},
+    {"battle_stronghold1_winter", Pic, 1},
+    {"battle_stronghold2", Pic, 1},
+    {"battle_stronghold2_winter", Pic, 1},
+    {"battle_castle1", Pic, 1},
+    {"battle_castle1_winter", Pic, 1},
+    {"battle_castle2", Pic, 1},
+    {"battle_castle2_winter", Pic, 1},
+    {"BattleFigureRes1", Pic, 14},
+    {"BattleFigureRes2", Pic, 14},
+    {"BattleFigureRes3", Pic, 14},
+    {"BattleFigureRes4", Pic, 14},
 };
 
 // The 24 icons of "iconsres", in strip order (also drawn on the status bar

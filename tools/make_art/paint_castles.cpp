@@ -259,3 +259,14 @@ void RegisterCastles(Registry& r) {
 }
 
 }  // namespace art
+
+namespace art {
+
+// A castle stage for the grounds of the castle battles.
+Canvas BattleCastle(int stage, Rgba banner, int w, int h) {
+  Canvas c(w, h);
+  CastleStage(c, 0, 0, static_cast<float>(w), static_cast<float>(h), stage, banner, 7);
+  return c;
+}
+
+}  // namespace art

@@ -42,5 +42,6 @@ void RegisterAmbient(Registry& r);    // the map's life: birds, fish, waterfall,
 void RegisterPreview(Registry& r);    // the markers of the whole-map preview
 void RegisterSounds(Registry& r);     // sound effects and ambience
 void RegisterMusic(Registry& r);      // music01.wav
+void RegisterBattle(Registry& r);     // the battle window's grounds and figures
 
 }  // namespace art

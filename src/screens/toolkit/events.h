@@ -26,8 +26,9 @@ enum class FormEvent {
   Activate,    // the form became the top screen
   Deactivate,  // another screen opened over it
   Unload,      // the form closed
+  Covered,     // a screen opened somewhere above it (it may be deeper than the top)
 };
-inline constexpr int kFormEventCount = 13;
+inline constexpr int kFormEventCount = 14;
 
 // What a handler is told. For a control array, `index` is the element's
 // number (the 3 of "MsgLbl(3)"); -1 for a control outside an array.

@@ -28,7 +28,7 @@ std::unique_ptr<Control> MakeControl(Form& form, const ControlSpec& declared, Co
 std::string_view EventName(FormEvent event) {
   static constexpr std::string_view kNames[kFormEventCount] = {
       "Click", "MouseDown", "MouseUp", "MouseMove", "MouseEnter", "MouseLeave", "KeyDown",
-      "KeyUp", "Change",    "Load",    "Activate",  "Deactivate", "Unload"};
+      "KeyUp", "Change",    "Load",    "Activate",  "Deactivate", "Unload",     "Covered"};
   return kNames[static_cast<std::size_t>(event)];
 }
 }  // namespace

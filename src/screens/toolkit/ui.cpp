@@ -79,6 +79,10 @@ void Ui::ShowModal(Form& form) {
   }
   Place(form);
   if (Form* below = top()) below->FireForm(FormEvent::Deactivate, {});
+  // A rule that opens a screen in the middle of its work (a question of the
+  // end of turn) may have changed what the screens beneath show: they show
+  // the state as it is now while they wait.
+  for (Form* beneath : std::vector<Form*>(stack_)) beneath->FireForm(FormEvent::Covered, {});
   stack_.push_back(&form);
   // However the loop ends (a closed screen, the level ending, the program
   // leaving from deep inside), the screen leaves the stack.

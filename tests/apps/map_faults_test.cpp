@@ -1,0 +1,174 @@
+// Things a player does on the campaign map, played through the real level
+// program on counties prepared with the save editor: recruiting at the
+// outpost, the rebuilt village and windmill in the messages, the status line
+// while the end of turn asks its questions, the objectives page's buttons,
+// and the village a rising mob burns.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "support/json_reader.h"
+#include "support/level9_run.h"
+
+namespace valorne {
+namespace {
+
+using testing::GameFolder;
+using testing::JsonValue;
+using testing::Outcome;
+using testing::ParseJson;
+
+// A save named `name` in the folder's saves: the level's first save with the
+// given record fields set by the save editor.
+void PrepareSave(const GameFolder& folder, const std::string& name,
+                 const std::vector<std::string>& fields) {
+  ASSERT_EQ(folder.Run("quit\n").code, 0);
+  const auto saves = folder.game() / "Save Game";
+  std::string command = std::string("'") + VALORNE_MAKE_SAVE + "' '" +
+                        (saves / "FirstSave.s9_").string() + "' '" +
+                        (saves / (name + ".s9_")).string() + "'";
+  for (const std::string& f : fields) command += " '" + f + "'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+}
+
+constexpr const char* kLoadPrepared =
+    "click TipsFrm.Image1\n"
+    "load Prepared\n"
+    "click MsgBoxFrm.OkAniBtn\n";
+
+// The control `name` of a `show` line.
+const JsonValue& ControlOf(const JsonValue& screen, const std::string& name) {
+  for (const JsonValue& c : screen["controls"].array()) {
+    if (c["name"].str() == name) return c;
+  }
+  throw std::out_of_range(name + " is not on " + screen["name"].str());
+}
+
+long Element(const JsonValue& dump, const std::string& key, int index) {
+  return static_cast<long>(dump[key][static_cast<std::size_t>(index)].number());
+}
+
+Outcome RunPrepared(const std::vector<std::string>& fields, const std::string& script) {
+  GameFolder folder;
+  folder.TurnFadesOff();
+  PrepareSave(folder, "Prepared", fields);
+  return folder.Run(kLoadPrepared + script + "quit\n", "--rnd 0.5");
+}
+
+TEST(MapFaults, TheHeldOutpostOpensRecruitingAndTheNewArmyStandsThere) {
+  struct Case {
+    std::vector<std::string> fields;
+    std::string forms;  // the screens open after the click on the outpost
+  } const cases[] = {
+      {{"BuildingBuilt(2)=true", "OutpostState=200"}, R"(["Camp1Frm", "ArmyFrm"])"},
+      {{"BuildingBuilt(2)=true", "OutpostState=100"}, R"(["Camp1Frm"])"},
+      {{"BuildingBuilt(2)=false", "OutpostState=200"}, R"(["Camp1Frm"])"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fields[0] + " " + c.fields[1]);
+    const Outcome run = RunPrepared(c.fields, "click Camp1Frm.OutpostImg1\nforms\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    ASSERT_EQ(run.lines.size(), 1u) << run.err;
+    EXPECT_EQ(run.lines[0], c.forms);
+  }
+  // A hundred archers raised at the outpost form army 2 at its crossroads.
+  const Outcome run = RunPrepared({"BuildingBuilt(2)=true", "OutpostState=200"},
+                                  "click Camp1Frm.OutpostImg1\n"
+                                  "click ArmyFrm.ArcherBtn\n"
+                                  "down ArmyFrm.UpAniBtn\n"
+                                  "advance 4000\n"
+                                  "up ArmyFrm.UpAniBtn\n"
+                                  "click ArmyFrm.OkAniBtn\n"
+                                  "forms\n"
+                                  "dump\n");
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 2u) << run.err;
+  EXPECT_EQ(run.lines[0], R"(["Camp1Frm"])");
+  const JsonValue dump = ParseJson(run.lines[1]);
+  EXPECT_EQ(Element(dump, "ArmyExists", 1), -1);
+  EXPECT_EQ(Element(dump, "ArmySizes", 1), 100);
+  EXPECT_EQ(Element(dump, "ArmyWaypointNos", 1), 23);
+}
+
+// The rebuilt village and windmill are told in words on the message screen.
+TEST(MapFaults, TheRebuiltVillageAndWindmillAreToldInWords) {
+  const Outcome run = RunPrepared({"VillageStates(1)=1", "WindmillStates(1)=1"},
+                                  "click Camp1Frm.EndTurnBtn\n"
+                                  "show MessagesFrm\n");
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 1u) << run.err;
+  std::string lines;
+  const JsonValue screen = ParseJson(run.lines[0]);
+  for (const JsonValue& c : screen["controls"].array()) {
+    if (c["name"].str().starts_with("MsgLbl") && c["visible"].boolean()) {
+      lines += c["text"].str() + "\n";
+    }
+  }
+  EXPECT_NE(lines.find("village has been rebuilt"), std::string::npos) << lines;
+  EXPECT_NE(lines.find("windmill has been rebuilt"), std::string::npos) << lines;
+}
+
+// While a question of the end of turn is open, the map beneath already shows
+// the turn's figures and its status line, not the help of the last button.
+TEST(MapFaults, TheMapUnderAQuestionOfTheEndOfTurnShowsTheNewTurn) {
+  const Outcome run = RunPrepared({"Turn=18"},
+                                  "move Camp1Frm.TaxBtn\n"
+                                  "show Camp1Frm\n"
+                                  "click Camp1Frm.EndTurnBtn\n"
+                                  "forms\n"
+                                  "show Camp1Frm\n"
+                                  "dump\n");
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 4u) << run.err;
+  const JsonValue before = ParseJson(run.lines[0]);
+  const JsonValue under_question = ParseJson(run.lines[2]);
+  const JsonValue dump = ParseJson(run.lines[3]);
+  EXPECT_EQ(ControlOf(before, "Helper")["text"].str(), "Taxes: set the tax rate.");
+  EXPECT_EQ(run.lines[1], R"(["Camp1Frm", "MsgFrm"])");
+  EXPECT_EQ(ControlOf(under_question, "Helper")["text"].str(), "New messages have arrived.");
+  EXPECT_EQ(ControlOf(under_question, "GoldLbl")["text"].str(),
+            std::to_string(static_cast<long>(dump["Gold"].number())));
+}
+
+// The objectives page's close button: pressed, it sounds and its caption
+// moves in; let go, the page closes.
+TEST(MapFaults, TheObjectivesCloseButtonShowsItsPress) {
+  GameFolder folder;
+  const Outcome run = folder.Run(
+      "show TipsFrm\ndown TipsFrm.Image1\nsounds\nshow TipsFrm\nup TipsFrm.Image1\nforms\nquit\n");
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 4u) << run.err;
+  const JsonValue before = ParseJson(run.lines[0]);
+  const JsonValue pressed = ParseJson(run.lines[2]);
+  const JsonValue& up = ControlOf(before, "CloseLbl");
+  const JsonValue& down = ControlOf(pressed, "CloseLbl");
+  EXPECT_NE(run.lines[1].find("click01.wav"), std::string::npos) << run.lines[1];
+  EXPECT_EQ(down["left"].number(), up["left"].number() + 1);
+  EXPECT_EQ(down["top"].number(), up["top"].number() + 1);
+  EXPECT_EQ(run.lines[3], R"(["Camp1Frm"])");
+}
+
+// A mob that rises burns village 1: it shows burnt and starts counting down
+// the same end of turn.
+TEST(MapFaults, ARisingMobBurnsTheVillage) {
+  const Outcome run = RunPrepared({"Happiness=0"},
+                                  "click Camp1Frm.EndTurnBtn\n"
+                                  "click MsgFrm.OkAniBtn\n"
+                                  "click MessagesFrm.OkAniBtn\n"
+                                  "dump\n"
+                                  "show Camp1Frm\n");
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 2u) << run.err;
+  const JsonValue dump = ParseJson(run.lines[0]);
+  EXPECT_EQ(static_cast<long>(dump["RebelsActive"].number()), -1);
+  EXPECT_EQ(Element(dump, "VillageStates", 0), 5);
+  const JsonValue map = ParseJson(run.lines[1]);
+  EXPECT_EQ(ControlOf(map, "VillageImg1")["picture"].str(), "VillageBurntRes1");
+}
+
+}  // namespace
+}  // namespace valorne
