@@ -6,6 +6,7 @@
 #include "level/level_commands.h"
 #include "level/level_screens.h"
 #include "level_run.h"
+#include "military/army_screens.h"
 #include "military/guard_frm.h"
 #include "military/military_screens.h"
 #include "rivals/diplo_frm.h"
@@ -27,6 +28,7 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterDiplomacyScreens(registry);
   RegisterGuardScreens(registry);
   RegisterMilitaryScreens(registry);
+  RegisterArmyScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {

@@ -54,6 +54,10 @@ std::string LiveStateJson(const Game& game) {
   json += ",\"OurDead\":" + std::to_string(l.OurDead);
   json += ",\"EnemyDead\":" + std::to_string(l.EnemyDead);
   json += ",\"SiegeMode\":" + std::to_string(l.SiegeMode);
+  // Armies on the map.
+  json += ",\"ArmyClickMode\":" + std::to_string(l.ArmyClickMode);
+  json += ",\"ArmyWalking\":" + std::string(l.ArmyWalking ? "true" : "false");
+  json += ",\"Waypoint34Find\":" + std::to_string(l.Waypoint34Find);
   return json + "}";
 }
 
