@@ -80,6 +80,15 @@ TEST(GuardPlay, TheAssassinsAreSentOnlyForTheirFullPrice) {
 
 // Scouts sent to the statue (two turns away) report on the third end of
 // turn; with a good draw the statue then stands on the map.
+// Whether the reports list holds the text `ref` ("1/85"); the rival
+// counties post their own reports beside the scouts'.
+bool Reported(const JsonValue& dump, const std::string& ref) {
+  for (const JsonValue& line : dump["Reports"].array()) {
+    if (line.str() == ref) return true;
+  }
+  return false;
+}
+
 TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
   GameFolder folder;
   auto optim = testing::ReadBytes(folder.game() / "Optim.rx");
@@ -110,11 +119,11 @@ TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
   EXPECT_FALSE(before.at("StatueImg1")["visible"].boolean());
   EXPECT_TRUE(before.at("ScoutStatusImg")["visible"].boolean());
   EXPECT_EQ(Number(ParseJson(run.lines[2]), "StatueDiscovered"), 0);
-  EXPECT_EQ(Number(ParseJson(run.lines[3]), "ReportCount"), 0);
+  EXPECT_FALSE(Reported(ParseJson(run.lines[3]), "1/85"));
   const JsonValue found = ParseJson(run.lines[4]);
   EXPECT_EQ(Number(found, "StatueDiscovered"), 1);
   EXPECT_EQ(Number(found, "DolmenDiscovered"), 0);
-  EXPECT_EQ(found["Reports"][0].str(), "1/85");
+  EXPECT_TRUE(Reported(found, "1/85"));
   EXPECT_EQ(Element(found, "GuardMissions", 3), 200);
   const auto after = Controls(run.lines[5]);
   EXPECT_TRUE(after.at("StatueImg1")["visible"].boolean());

@@ -1,8 +1,10 @@
 // Every text the code posts, asks or shows by a literal reference has words
 // in the English set, so no message line, hint or caption comes out blank.
 // The sources are read as text (comments removed) and three forms are taken:
-// a braced pair {category, id} (category 1..5), PostNews/PostReport(game,
-// category, id), and Ask(game, kind, id), whose question is text 1/id.
+// a braced pair {category, id} (category 1..5) on a line that speaks of a
+// text (a TextRef, a hint, a caption, a title, a string beside it: numeric
+// tables of pairs are not texts), PostNews/PostReport(game, category, id),
+// and Ask(game, kind, id), whose question is text 1/id.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -33,9 +35,19 @@ std::vector<UsedText> TextsUsedIn(const std::string& text, const std::string& fi
     return file + ":" +
            std::to_string(std::count(text.begin(), text.begin() + m.position(0), '\n') + 1);
   };
+  static const std::regex kTextContext(
+      R"re(TextRef|Text|Helper|Info|[Hh]int|[Cc]aption|Refused|Accepted|Title|Heading|Section|")re");
+  auto line_around = [&](const std::smatch& m) {
+    const auto at = static_cast<std::size_t>(m.position(0));
+    const std::size_t begin = text.rfind('\n', at);
+    const std::size_t end = text.find('\n', at);
+    const std::size_t from = begin == std::string::npos ? 0 : begin + 1;
+    return text.substr(from, end == std::string::npos ? std::string::npos : end - from);
+  };
   for (const std::regex* form : {&kPair, &kPost}) {
     for (auto it = std::sregex_iterator(text.begin(), text.end(), *form);
          it != std::sregex_iterator(); ++it) {
+      if (form == &kPair && !std::regex_search(line_around(*it), kTextContext)) continue;
       used.push_back({std::stoi((*it)[1]), std::stoi((*it)[2]), line_of(*it)});
     }
   }
@@ -72,11 +84,14 @@ TEST(TextIdsInCode, TheScanTakesEachFormOfReference) {
       "g.live.Helper = {4, 23};\n"
       "PostReport(game, 1, 71); PostNews(game, 1, 73);\n"
       "Ask(game, 14, 117);\n"
-      "int pair[] = {10, 20}; Ask(game, q.kind, q.text);\n";
+      "int pair[] = {10, 20}; Ask(game, q.kind, q.text);\n"
+      "constexpr Limit kLimits[] = {{1, 400}, {2, 600}};\n"
+      "{\"death.rx\", {1, 93}}, Title(\"TitleLbl\", 8, {3, 56}),\n";
   std::vector<std::pair<int, int>> got;
   for (const UsedText& t : TextsUsedIn(sample, "sample.cpp")) got.emplace_back(t.category, t.id);
   std::sort(got.begin(), got.end());
-  const std::vector<std::pair<int, int>> want = {{1, 71}, {1, 73}, {1, 117}, {4, 23}};
+  const std::vector<std::pair<int, int>> want = {{1, 71},  {1, 73}, {1, 93},
+                                                 {1, 117}, {3, 56}, {4, 23}};
   EXPECT_EQ(got, want);
 }
 
