@@ -54,6 +54,22 @@ bool Lost(const JsonValue& county) {
 // Leaves the defeat face for the title: the level hands over to the splash
 // and the menu and ends.
 void BackToTheMenu(CountyPlayer& player) {
+  // The objectives screen on its defeat face: the defeat line in red, and
+  // only the replay and the menu to choose from.
+  const JsonValue tips = testing::ParseJson(player.level().Ask("show TipsFrm"));
+  int looked_at = 0;
+  for (const JsonValue& c : tips["controls"].array()) {
+    const std::string name = c["name"].str();
+    looked_at += name == "TipLbl(1)" || name == "Image1" || name == "Image3" || name == "Image4";
+    if (name == "TipLbl(1)") {
+      EXPECT_EQ(c["colour"].str(), "#ff0000");
+    } else if (name == "Image1") {
+      EXPECT_FALSE(c["visible"].boolean());
+    } else if (name == "Image3" || name == "Image4") {
+      EXPECT_TRUE(c["visible"].boolean()) << name;
+    }
+  }
+  EXPECT_EQ(looked_at, 4);
   player.level().Do("click TipsFrm.Image4");
   EXPECT_EQ(player.level().Finish(), 0) << player.level().Errors();
   EXPECT_EQ(Started(player.level().Errors()),
