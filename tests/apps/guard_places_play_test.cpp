@@ -120,6 +120,7 @@ TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
   EXPECT_TRUE(before.at("ScoutStatusImg")["visible"].boolean());
   EXPECT_EQ(Number(ParseJson(run.lines[2]), "StatueDiscovered"), 0);
   EXPECT_FALSE(Reported(ParseJson(run.lines[3]), "1/85"));
+  EXPECT_FALSE(Reported(ParseJson(run.lines[3]), "1/86"));
   const JsonValue found = ParseJson(run.lines[4]);
   EXPECT_EQ(Number(found, "StatueDiscovered"), 1);
   EXPECT_EQ(Number(found, "DolmenDiscovered"), 0);
