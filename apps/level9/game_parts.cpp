@@ -6,6 +6,7 @@
 #include "level/level_commands.h"
 #include "level/level_screens.h"
 #include "level_run.h"
+#include "military/guard_frm.h"
 #include "rivals/diplo_frm.h"
 #include "screens/map_screens.h"
 #include "turn/turn_screens.h"
@@ -23,6 +24,7 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterChurchScreens(registry);
   RegisterManagementScreens(registry);
   RegisterDiplomacyScreens(registry);
+  RegisterGuardScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {

@@ -58,6 +58,11 @@ int RunHeadless(Game& game, const ProgramArguments& arguments) {
 
   const int code = RunLevel(game, ui, services, nullptr);
   game.set_ui(nullptr);
+  // The campaign's chain: the programs the level handed over to, for the
+  // scripts that follow a game through the splash, the intro and the menu.
+  for (const auto& program : services.started) {
+    std::cerr << "level9: started " << program.filename().string() << "\n";
+  }
   return code;
 }
 

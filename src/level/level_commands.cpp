@@ -38,6 +38,15 @@ std::string LiveStateJson(const Game& game) {
   json += ",\"Reports\":" + Lines(game.reports);
   json += ",\"PlagueShown\":" + std::string(l.PlagueShown ? "true" : "false");
   json += ",\"SoundOn\":" + std::string(game.SoundOn ? "true" : "false");
+  // The remote places found by scouts or armies, and the films queued.
+  json += ",\"DolmenDiscovered\":" + std::to_string(l.DolmenDiscovered);
+  json += ",\"StatueDiscovered\":" + std::to_string(l.StatueDiscovered);
+  json += ",\"ChapelDiscovered\":" + std::to_string(l.ChapelDiscovered);
+  json += ",\"PendingMovies\":[";
+  for (std::size_t k = 0; k < l.PendingMovies.size(); ++k) {
+    json += (k ? "," : "") + std::to_string(l.PendingMovies[k]);
+  }
+  json += "]";
   return json + "}";
 }
 

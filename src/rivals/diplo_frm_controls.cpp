@@ -140,8 +140,8 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
   c[n++] = Link("Label5", {260, 66, 200, 26}, "Neutral counties");
   c[n++] = WoodButton("TradeBtn", {520, 64, 150, 30}, {}, "Market");
   // The parties.
-  c[n++] = List("RivalsLst", {30, kListTop, 220, 60}, {5, 160});
-  c[n++] = List("CountyLst", {30, kListTop, 220, 250}, {5, 161});
+  c[n++] = List("RivalsLst", {30, kListTop, 220, 60}, {5, 173});
+  c[n++] = List("CountyLst", {30, kListTop, 220, 250}, {5, 174});
   // The relation with the chosen party.
   c[n++] = {
       .name = "DiploStatusImg", .kind = ControlKind::Image, .rect = {kRight, kListTop, 32, 32}};

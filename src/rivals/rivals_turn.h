@@ -7,6 +7,9 @@
 
 namespace valorne {
 
+// The market's offers, rival county 1's turn and rival county 2's, the war
+// countdowns and the marches, the clamps of the rivals' values, and a rival
+// army's arrival at the castle.
 void CalcRivals(Game& game);
 
 }  // namespace valorne

@@ -32,6 +32,7 @@ Camp1Frm::Camp1Frm(Game& game, Ui& ui)
                 .enlarges = false}) {
   BindHandlers();
   BindMapObjects();
+  BindPlaces();
   StartAmbience();
 }
 

@@ -124,6 +124,16 @@ class Camp1Frm : private Camp1Layout, public Form {
   void OpenArmyCamp(int army);
   void HideWaypointMarkers();
 
+  // camp1_frm_places.cpp: the map's places and the enemy forces told on the
+  // information panel, and the remote places shown once discovered.
+  void BindPlaces();
+  void PlaceClick(const std::string& object);
+  void RedrawRemoteSites();
+  void ShowInfoDetails();
+
+  // camp1_frm_rivals.cpp: the rival counties' camps and marching armies.
+  void RedrawRivalCamps();
+
   // camp1_frm_scroll.cpp: scrolling the map.
   void PlaceMapAtStart();
   void EnterStrip(Byte direction);

@@ -8,6 +8,7 @@
 #include "county/management_screens.h"
 #include "county/recruitment.h"
 #include "county/works.h"
+#include "military/map_places.h"
 #include "screens/camp1_frm.h"
 #include "screens/toolkit/ui.h"
 #include "state/game.h"
@@ -133,6 +134,7 @@ void Camp1Frm::BindMapObjects() {
 
 void Camp1Frm::RedrawMap() {
   RedrawPlaces();
+  RedrawRemoteSites();
   RedrawForces();
   RedrawFieldMenu();
   RefreshAmbience();
@@ -185,14 +187,7 @@ void Camp1Frm::RedrawForces() {
     show(Numbered("ArmyCamp", army) + "Img", Numbered("ArmyRes", army), IsTrue(s.ArmyExists[army]));
     if (!game().live.ArmyWalking) PlaceArmyMarker(army);
   }
-  for (int camp = 1; camp <= 3; ++camp) {
-    show(Numbered("EnemyCamp", camp) + "Img", "EnemyCampRes1",
-         IsTrue(s.Rival1Standing) && s.Rivals[1].CampStates[camp] != 0);
-  }
-  for (int camp = 4; camp <= 5; ++camp) {
-    show(Numbered("EnemyCamp", camp) + "Img", "EnemyCampRes2",
-         s.Rivals[2].CampStates[camp - 3] != 0);
-  }
+  RedrawRivalCamps();
   show("RebelionArmyImg1", "MobRes", IsTrue(s.RebelsActive));
   show("RebelionArmyImg2", "MobRes", IsTrue(s.RebelValues[1]));
   show("RebelionArmyImg3", "MobRes", s.RebelBandStrengths[2] > 0);
@@ -286,11 +281,7 @@ void Camp1Frm::BareMapPress() {
 // The trade post: its sound and name on the information panel, then its
 // goods screen.
 void Camp1Frm::TradePostClick() {
-  Game& g = game();
-  g.PlaySound(kMapSecondChannel, "trade01.wav");
-  g.live.InfoName = {4, 104};
-  g.live.InfoText = {1, 47};
-  g.live.InfoState = {};
+  ShowPlaceInfo(game(), "GarryImg");
   RedrawInfoPanel();
   ui().Open("GarryFrm");
   if (!closed()) RedrawAll();

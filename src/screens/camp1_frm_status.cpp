@@ -176,6 +176,7 @@ void Camp1Frm::RedrawInfoPanel() {
     any = any || line.text.category != 0;
     if (Control* c = Find(line.label)) ShowText(*c, line.text.id, line.text.category, game().texts);
   }
+  ShowInfoDetails();
   if (Control* panel = Find("InfoPanelPic")) panel->SetVisible(any);
 }
 

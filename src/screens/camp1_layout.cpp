@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "screens/map_ambience.h"
+#include "screens/rival_camps.h"
 #include "screens/toolkit/look.h"
 
 namespace valorne {
@@ -246,6 +247,18 @@ void Camp1Layout::AddMap() {
                        .picture = "GarisonRes",
                        .parent = map,
                        .visible = false});
+  }
+  // The flag over each special place, shown while someone holds it.
+  for (int site = 1; site <= 10; ++site) {
+    auto it = map_.objects.find(std::string(SiteObject(site)));
+    if (it == map_.objects.end()) continue;
+    const MapRect& r = it->second.rect;
+    Add("SiteFlagImg" + std::to_string(site),
+        {.kind = ControlKind::Image,
+         .rect = {r.right() - 24, std::max(0, r.top - 12), 24, 24},
+         .picture = "SiteFlagRes1",
+         .parent = map,
+         .visible = false});
   }
   // The map's life over the objects (the birds fly above everything); the
   // pointer passes through it to the objects.

@@ -187,7 +187,8 @@ void TipsFrm::Form_Load() {
 }
 
 // The captions and the six lines; on the defeat face the first line tells
-// of the defeat and the others stay empty.
+// of the defeat, the second what lost the level when the turn knows it, and
+// the others stay empty.
 void TipsFrm::Form_Activate() {
   const Game& g = game();
   for (const auto& c : controls()) {
@@ -196,8 +197,12 @@ void TipsFrm::Form_Activate() {
   for (int line = 1; line <= kLines; ++line) {
     Control& label = At("TipLbl", line);
     if (face_ == TipsFace::Defeat) {
+      const TextRef why = g.live.DefeatText;
       if (line == 1) {
         ShowText(label, kDefeatLine.id, kDefeatLine.category, g.texts);
+      } else if (line == 2 && why.category != 0) {
+        // What lost the level (the castle fallen, the lord murdered).
+        ShowText(label, why.id, why.category, g.texts);
       } else {
         label.ClearText();
       }

@@ -78,6 +78,26 @@ struct LiveState {
   TextRef InfoName{};
   TextRef InfoText{};
   TextRef InfoState{};
+
+  // The guard and the map's places (military/map_places): the three remote
+  // places, 1 once scouts or an army have discovered them (they are not in
+  // the save record); the status bar's flag markers, up from a discovery
+  // until the pointer passes over the map; and the rest of the information
+  // panel's third line: a second text after `InfoState` and a troop total
+  // (-1 for none).
+  Byte DolmenDiscovered = 0;
+  Byte StatueDiscovered = 0;
+  Byte ChapelDiscovered = 0;
+  bool DiscoveryFlagsRaised = false;
+  TextRef InfoStateHint{};
+  long InfoTroops = -1;
+
+  // The rival counties (rivals/): whether each rival lord's fame has been
+  // told, the mob risen in each rival county (its size, 0 = none), and the
+  // line under the defeat on the objectives screen (why the level is lost).
+  OneBased<bool, 2> RivalFameShown;
+  OneBased<Long, 2> RivalMobs;
+  TextRef DefeatText{};
 };
 
 class Game {

@@ -35,6 +35,7 @@ constexpr Movie kMissionMovies[] = {
     {"assassin_failed.rx", {1, 84}},
     {"scout_ok.rx", {1, 85}},
     {"scout_failed.rx", {1, 86}},
+    {"death.rx", {1, 83}},
 };
 constexpr Movie kRivalAssassinMovies[] = {
     {"assassin_ok.rx", {1, 103}},

@@ -16,7 +16,8 @@ namespace valorne {
 
 // The entries of `PendingMovies` and what their values mean.
 // Entry 0, the county's own missions of the guard: 1 our assassins struck,
-// 2 they failed, 3 our scouts found their place, 4 they came back empty.
+// 2 they failed, 3 our scouts found their place, 4 they came back empty,
+// 5 our assassins murdered a rival lord.
 inline constexpr int kMissionMovie = 0;
 // Entry 1, the rival counties' assassins: 1 they struck our camp, 2 the
 // guard stopped them, 3 they murdered the lord.

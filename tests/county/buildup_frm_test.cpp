@@ -28,6 +28,7 @@ struct Buildup : ScriptedScreens {
     game.rng = Random::Constant(0.5);
     game.Difficulty = 2;
     SetStartValues(game);
+    game.state.Rival1Standing = kFalse;  // the county alone, no rival raids
     testing::ReadTextSources(game.texts);
     RegisterManagementScreens(registry);
   }

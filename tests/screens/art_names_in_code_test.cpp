@@ -28,7 +28,10 @@ const fs::path kSource = fs::path(VALORNE_SOURCE_DIR) / "src";
 // Files the game writes or reads beside itself, not art.
 const std::set<std::string> kNotArt = {"Advanced.rx",  "LGame.rx",    "Optim.rx",
                                        "Options.rx",   "camp.rx",     "levelinfo.rx",
-                                       "introdata.rx", "menudata.rx", "splash.rx"};
+                                       "introdata.rx", "menudata.rx", "splash.rx",
+                                       // the battle exchange and the battle program
+                                       "Fight_in.rx",  "Fight_out.rx", "fight_status.rx",
+                                       "battledata.rx"};
 
 enum class Use { kWhole, kPrefix, kSkip };
 

@@ -42,9 +42,11 @@ std::string SourceWithoutComments(const fs::path& file) {
 
 std::vector<fs::path> GameSourceFiles() {
   std::vector<fs::path> files;
-  for (const auto& entry : fs::recursive_directory_iterator(fs::path(VALORNE_SOURCE_DIR) / "src")) {
-    const std::string ext = entry.path().extension().string();
-    if (entry.is_regular_file() && (ext == ".cpp" || ext == ".h")) files.push_back(entry.path());
+  for (const char* root : {"src", "apps"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(VALORNE_SOURCE_DIR) / root)) {
+      const std::string ext = entry.path().extension().string();
+      if (entry.is_regular_file() && (ext == ".cpp" || ext == ".h")) files.push_back(entry.path());
+    }
   }
   std::sort(files.begin(), files.end());
   return files;

@@ -12,7 +12,7 @@ namespace valorne {
 // so positions still count lines); string literals are kept whole.
 std::string SourceWithoutComments(const std::filesystem::path& file);
 
-// Every .cpp and .h file under the source tree's src/ folder, sorted.
+// Every .cpp and .h file of the game and its programs (src/ and apps/), sorted.
 std::vector<std::filesystem::path> GameSourceFiles();
 
 }  // namespace valorne

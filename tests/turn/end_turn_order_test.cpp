@@ -119,7 +119,8 @@ TEST(EndTurnOrderTest, LaterStepsSeeTheNewTurn) {
       {7, {"open ReligionFrm"}},
       {10, {"open TournamentFrm"}},
       {15, {"open ReligionFrm", "ask 1/106"}},  // 16: the stake and the people's plea
-      {199, {"open ReligionFrm", "ask 6/113", "ask 7/114"}},
+      // 200: also rival county 1's assassins at the camp, and their film
+      {199, {"open ReligionFrm", "open MovieFrm", "ask 6/113", "ask 7/114"}},
       {200, {}},  // turn 200 is followed by 2
   };
   for (const Case& c : cases) {

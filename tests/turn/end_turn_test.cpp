@@ -18,6 +18,9 @@ void NormalStart(Game& game, double rnd = 0.5) {
   game.rng = Random::Constant(rnd);
   game.Difficulty = 2;
   SetStartValues(game);
+  // The county alone: no rival raids its stores (the rivals' turn is tested
+  // on its own).
+  game.state.Rival1Standing = kFalse;
 }
 
 TEST(ResetMovesTest, MoralePicksTheMoves) {

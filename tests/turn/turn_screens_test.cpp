@@ -49,7 +49,7 @@ TEST(TurnScreensTest, TheAnimationsShownAreThere) {
     s.Click("OkAniBtn");
     s.ui.Open("WeatherFrm");
   }
-  EXPECT_EQ(pictures.size(), 4u + 3u + 255u + 4u);
+  EXPECT_EQ(pictures.size(), 5u + 3u + 255u + 4u);
   const auto exists = PicturesIn(VALORNE_GAME_DIR);
   for (const std::string& picture : pictures) EXPECT_TRUE(exists(picture)) << picture;
 }

@@ -67,6 +67,7 @@ class WorkedTurns {
     game_.rng = Random::Constant(0.5);
     game_.Difficulty = 2;
     SetStartValues(game_);
+    game_.state.Rival1Standing = kFalse;  // the county alone, no rival raids
     ui_.on_open["ReligionFrm"] = [this] {
       if (game_.live.ReligionMode == kTitheQuestion) {
         EXPECT_TRUE(PayTithe(game_).outcome.accepted);

@@ -44,6 +44,11 @@ inline constexpr Asset kAssets[] = {
     {"menubottomres", Pic, 1},
     {"mappreviewres", Pic, 1},    // the land in miniature, 576 x 432 (the map at 24 %)
     {"PreviewMarkRes", Pic, 16},  // the preview's 24 x 24 markers, in the order of PreviewMark
+    // The guard screen's small maps of the scouts' three places (the dolmen,
+    // the statue, the chapel), 160 x 120, the place ringed.
+    {"ScoutMapRes1", Pic, 1},
+    {"ScoutMapRes2", Pic, 1},
+    {"ScoutMapRes3", Pic, 1},
     {"faderes", Pic, 1},
     {"endturnres", Pic, 4},
     // The resource container's sheets.
@@ -68,6 +73,10 @@ inline constexpr Asset kAssets[] = {
     {"graphic_caption.rx", Pic, 1},          // a wooden caption plaque, 360 x 48
     {"graphic_objectives.rx", Pic, 1},       // parchment with the county drawn on it, 640 x 480
     {"graphic_objectivesframe.rx", Pic, 1},  // carved stone frame, 800 x 600, open 560 x 400 middle
+    // The campaign's programs around the level: the title picture of the
+    // splash and the title menu, and the closing page after a victory.
+    {"titleres", Pic, 1},  // the castle at dawn over the county, 800 x 600
+    {"introres", Pic, 1},  // a parchment page in a wooden frame, 800 x 600
     // Unit portraits: the fourteen unit types, then scout, guard, assassin.
     {"sold1res", Pic, 1},
     {"sold2res", Pic, 1},
@@ -201,6 +210,9 @@ inline constexpr Asset kAssets[] = {
     {"EnemyCampRes1", Pic, 1},
     {"EnemyCampRes2", Pic, 1},
     {"CampBurntRes", Pic, 1},
+    // A rival county's army on the march toward our castle (county 1, 2).
+    {"EnemyMarchRes1", Pic, 1},
+    {"EnemyMarchRes2", Pic, 1},
     {"OutlawRes", Pic, 1},
     {"MobRes", Pic, 1},
     {"AlliesRes", Pic, 1},
@@ -324,6 +336,42 @@ inline constexpr Asset kAssets[] = {
     // Mouse pointers.
     {"normal01.ico", Ptr, 0},
     {"loading01.ico", Ptr, 0},
+    // The battle program's window: the battle grounds (400 x 300, shown at
+    // twice their size), each with its winter look, and the figures of the
+    // four sides' formations (14 kinds of 20 x 28, facing right above, left
+    // below).
+    {"battle_field", Pic, 1},
+    {"battle_field_winter", Pic, 1},
+    {"battle_village", Pic, 1},
+    {"battle_village_winter", Pic, 1},
+    {"battle_cave", Pic, 1},
+    {"battle_cave_winter", Pic, 1},
+    {"battle_ruins", Pic, 1},
+    {"battle_ruins_winter", Pic, 1},
+    {"battle_keep1", Pic, 1},
+    {"battle_keep1_winter", Pic, 1},
+    {"battle_keep2", Pic, 1},
+    {"battle_keep2_winter", Pic, 1},
+    {"battle_bailey1", Pic, 1},
+    {"battle_bailey1_winter", Pic, 1},
+    {"battle_bailey2", Pic, 1},
+    {"battle_bailey2_winter", Pic, 1},
+    {"battle_fort1", Pic, 1},
+    {"battle_fort1_winter", Pic, 1},
+    {"battle_fort2", Pic, 1},
+    {"battle_fort2_winter", Pic, 1},
+    {"battle_stronghold1", Pic, 1},
+    {"battle_stronghold1_winter", Pic, 1},
+    {"battle_stronghold2", Pic, 1},
+    {"battle_stronghold2_winter", Pic, 1},
+    {"battle_castle1", Pic, 1},
+    {"battle_castle1_winter", Pic, 1},
+    {"battle_castle2", Pic, 1},
+    {"battle_castle2_winter", Pic, 1},
+    {"BattleFigureRes1", Pic, 14},
+    {"BattleFigureRes2", Pic, 14},
+    {"BattleFigureRes3", Pic, 14},
+    {"BattleFigureRes4", Pic, 14},
 };
 
 // The 24 icons of "iconsres", in strip order (also drawn on the status bar

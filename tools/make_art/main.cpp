@@ -110,6 +110,8 @@ int main(int argc, char** argv) {
   art::RegisterPreview(reg);
   art::RegisterSounds(reg);
   art::RegisterMusic(reg);
+  art::RegisterBattle(reg);
+  art::RegisterTitle(reg);
   std::set<std::string> only(argv + 3, argv + argc);
   if (!CheckCoverage(reg) && only.empty()) return 1;
   std::vector<Asset> jobs;

@@ -259,3 +259,20 @@ void RegisterCastles(Registry& r) {
 }
 
 }  // namespace art
+
+namespace art {
+
+// A castle stage for the grounds of the castle battles.
+Canvas BattleCastle(int stage, Rgba banner, int w, int h) {
+  Canvas c(w, h);
+  CastleStage(c, 0, 0, static_cast<float>(w), static_cast<float>(h), stage, banner, 7);
+  return c;
+}
+
+// The finished castle for the title picture, drawn on a picture of the
+// caller's.
+void TitleCastle(Canvas& c, float x, float y, float w, float h) {
+  CastleStage(c, x, y, w, h, 5, side::kArmy[1], 7);
+}
+
+}  // namespace art

@@ -47,6 +47,8 @@ void Soldier(Canvas& c, float x, float y, float h, Rgba tunic, int weapon, bool 
              bool facing_left = false);
 // A small shield in a side's colour (markers of forces and sites).
 void Shield(Canvas& c, float cx, float cy, float w, Rgba colour);
+// The finished castle of our county (the title picture).
+void TitleCastle(Canvas& c, float x, float y, float w, float h);
 // Digits and a few capitals in a 3 x 5 pixel font, scaled by `px`.
 void SmallText(Canvas& c, float x, float y, const std::string& text, float px, Rgba colour);
 

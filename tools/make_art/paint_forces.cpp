@@ -111,6 +111,10 @@ void RegisterForces(Registry& r) {
             [](const Context& ctx) { return Camp(ctx, "EnemyCamp4Img", side::kRival2, false); });
   r.Picture("CampBurntRes",
             [](const Context& ctx) { return Camp(ctx, "EnemyCamp1Img", side::kRival1, true); });
+  r.Picture("EnemyMarchRes1",
+            [](const Context& ctx) { return Band(ctx, "EnemyCamp2Img", side::kRival1, 0); });
+  r.Picture("EnemyMarchRes2",
+            [](const Context& ctx) { return Band(ctx, "EnemyCamp5Img", side::kRival2, 0); });
   r.Picture("OutlawRes",
             [](const Context& ctx) { return Band(ctx, "OutLawArmyImg1", side::kOutlaw, 0); });
   r.Picture("MobRes",

@@ -4,10 +4,12 @@
 // waterfalls, the county borders, and the roads between neighbouring
 // waypoints with bridges where they cross water. Objects that change during
 // the game are not painted here; the preview is the same land in miniature,
-// its places marked by the preview screen itself.
+// its places marked by the preview screen itself. The guard screen's small
+// maps of the scouts' places are cut from the same land.
 #include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <string>
 
 #include "noise.h"
 #include "paint_ambient.h"
@@ -311,9 +313,38 @@ const Canvas& BaseMap(const Context& ctx) {
   return map;
 }
 
+// A small map of the land round waypoint `waypoint`, the place ringed in
+// red like a mark on a scout's chart.
+Canvas ScoutMap(const Context& ctx, int waypoint) {
+  constexpr int kW = 160, kH = 120, kCropW = 640, kCropH = 480;
+  const Canvas& land = BaseMap(ctx);
+  const auto it = ctx.map.waypoints.find(waypoint);
+  const int cx = it == ctx.map.waypoints.end() ? land.width() / 2 : it->second.x + 12;
+  const int cy = it == ctx.map.waypoints.end() ? land.height() / 2 : it->second.y + 12;
+  const int left = std::clamp(cx - kCropW / 2, 0, std::max(0, land.width() - kCropW));
+  const int top = std::clamp(cy - kCropH / 2, 0, std::max(0, land.height() - kCropH));
+  Canvas small = land.Crop(left, top, kCropW, kCropH).Scaled(kW, kH);
+  small.FillRect(0, 0, kW, kH, Hex(0xe9dbb5, 48));
+  const float x = (cx - left) * kW / static_cast<float>(kCropW);
+  const float y = (cy - top) * kH / static_cast<float>(kCropH);
+  small.Ring(x, y, 13, 3, Hex(0xb01810));
+  small.Line(x - 5, y - 5, x + 5, y + 5, 2.5f, Hex(0xb01810));
+  small.Line(x - 5, y + 5, x + 5, y - 5, 2.5f, Hex(0xb01810));
+  Bevel(small, 0, 0, kW, kH, 3, 0.7f, true);
+  return small;
+}
+
 }  // namespace
 
 void RegisterTerrain(Registry& r) {
+  // The scouts' places: the dolmen (waypoint 18), the statue (29), the
+  // chapel (42).
+  const int places[] = {18, 29, 42};
+  for (int k = 0; k < 3; ++k) {
+    const int waypoint = places[k];
+    r.Picture("ScoutMapRes" + std::to_string(k + 1),
+              [waypoint](const Context& ctx) { return ScoutMap(ctx, waypoint); });
+  }
   r.Picture("mapres", [](const Context& ctx) { return BaseMap(ctx); });
   // The land in miniature, a little faded like an old map so that the
   // preview's markers stand out, with a dark rim.

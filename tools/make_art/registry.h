@@ -42,5 +42,7 @@ void RegisterAmbient(Registry& r);    // the map's life: birds, fish, waterfall,
 void RegisterPreview(Registry& r);    // the markers of the whole-map preview
 void RegisterSounds(Registry& r);     // sound effects and ambience
 void RegisterMusic(Registry& r);      // music01.wav
+void RegisterBattle(Registry& r);     // the battle window's grounds and figures
+void RegisterTitle(Registry& r);      // the title picture and the closing page of the campaign
 
 }  // namespace art

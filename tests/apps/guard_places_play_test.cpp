@@ -1,0 +1,154 @@
+// The guard screen and the map's places through the real level program: a
+// county prepared in a save, the player's clicks as a script, the county read
+// back with `dump` and the screens with `show`.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "state/record.h"
+#include "support/json_reader.h"
+#include "support/level9_run.h"
+
+namespace valorne {
+namespace {
+
+using testing::GameFolder;
+using testing::JsonValue;
+using testing::Outcome;
+using testing::ParseJson;
+
+// The level's first save with `edit` applied, as the save "Prepared", and
+// the script lines that load it over the map.
+std::string Prepare(const GameFolder& folder, const std::function<void(GameState&)>& edit) {
+  EXPECT_EQ(folder.Run("quit\n").code, 0);
+  const auto saves = folder.game() / "Save Game";
+  const auto bytes = testing::ReadBytes(saves / "FirstSave.s9_");
+  Record record{};
+  EXPECT_EQ(bytes.size(), record.size());
+  std::copy_n(bytes.begin(), std::min(bytes.size(), record.size()), record.begin());
+  GameState state;
+  ReadRecordAsStored(record, state);
+  edit(state);
+  PackGameState(state, record);
+  testing::WriteBytes(saves / "Prepared.s9_", {record.begin(), record.end()});
+  return "click TipsFrm.Image1\nload Prepared\nclick MsgBoxFrm.OkAniBtn\n";
+}
+
+// The controls of a `show` line by name.
+std::map<std::string, JsonValue> Controls(const std::string& line) {
+  std::map<std::string, JsonValue> by_name;
+  const JsonValue screen = ParseJson(line);
+  for (const JsonValue& c : screen["controls"].array()) by_name.emplace(c["name"].str(), c);
+  return by_name;
+}
+
+long Number(const JsonValue& dump, const std::string& key) {
+  return static_cast<long>(dump[key].number());
+}
+long Element(const JsonValue& dump, const std::string& key, int index) {
+  return static_cast<long>(dump[key][static_cast<std::size_t>(index)].number());
+}
+
+// The assassins at their price and one gold short: the order is given or
+// refused with "not enough resources" on the screen's hint line.
+TEST(GuardPlay, TheAssassinsAreSentOnlyForTheirFullPrice) {
+  for (const Long gold : {4150, 4149}) {
+    GameFolder folder;
+    const std::string load = Prepare(folder, [gold](GameState& s) { s.Gold = gold; });
+    const Outcome run = folder.Run(load +
+                                   "click Camp1Frm.SpecialBtn\n"
+                                   "click GuardFrm.AssassinBtn\n"
+                                   "select GuardFrm.AssassinLst 0\n"
+                                   "click GuardFrm.OkAniBtn\n"
+                                   "dump\nshow GuardFrm\nquit\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    ASSERT_EQ(run.lines.size(), 2u) << run.err;
+    const JsonValue dump = ParseJson(run.lines[0]);
+    const bool sent = gold == 4150;
+    EXPECT_EQ(Number(dump, "Gold"), sent ? 0 : gold);
+    // The guard's bytes: countdown, kind, target, then the scouts'.
+    EXPECT_EQ(Element(dump, "GuardMissions", 0), sent ? 4 : 200);
+    EXPECT_EQ(Element(dump, "GuardMissions", 1), 1);
+    EXPECT_EQ(Element(dump, "GuardMissions", 2), 1);
+    const auto guard = Controls(run.lines[1]);
+    EXPECT_EQ(guard.at("Helper")["text"].str(),
+              sent ? "The order is given." : "Not enough resources.");
+    EXPECT_EQ(guard.at("OkAniBtn")["enabled"].boolean(), !sent);
+  }
+}
+
+// Scouts sent to the statue (two turns away) report on the third end of
+// turn; with a good draw the statue then stands on the map.
+TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
+  GameFolder folder;
+  auto optim = testing::ReadBytes(folder.game() / "Optim.rx");
+  ASSERT_EQ(optim.size(), 23u);
+  optim[2] = optim[3] = 0xFF;  // no fades: a click ends the turn at once
+  testing::WriteBytes(folder.game() / "Optim.rx", optim);
+  const std::string load = Prepare(folder, [](GameState& s) { s.Gold = 2600; });
+  const std::string end_turn = "click Camp1Frm.EndTurnBtn\nclick MessagesFrm.OkAniBtn\ndump\n";
+  const Outcome run = folder.Run(load +
+                                     "click Camp1Frm.SpecialBtn\n"
+                                     "click GuardFrm.ScoutBtn\n"
+                                     "move GuardFrm.Image3\n"
+                                     "show GuardFrm\n"
+                                     "click GuardFrm.Image3\n"
+                                     "click GuardFrm.OkAniBtn\n"
+                                     "click GuardFrm.Noanibtn\n"
+                                     "show Camp1Frm\n" +
+                                     end_turn + end_turn +
+                                     "click Camp1Frm.EndTurnBtn\n"
+                                     "click MovieFrm.OkAniBtn\n"
+                                     "click MessagesFrm.OkAniBtn\n"
+                                     "dump\nshow Camp1Frm\nquit\n",
+                                 "--rnd 0.5");
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 6u) << run.err;
+  EXPECT_EQ(Controls(run.lines[0]).at("TravelLbl")["text"].str(), "Travel time: 2 turns");
+  const auto before = Controls(run.lines[1]);
+  EXPECT_FALSE(before.at("StatueImg1")["visible"].boolean());
+  EXPECT_TRUE(before.at("ScoutStatusImg")["visible"].boolean());
+  EXPECT_EQ(Number(ParseJson(run.lines[2]), "StatueDiscovered"), 0);
+  EXPECT_EQ(Number(ParseJson(run.lines[3]), "ReportCount"), 0);
+  const JsonValue found = ParseJson(run.lines[4]);
+  EXPECT_EQ(Number(found, "StatueDiscovered"), 1);
+  EXPECT_EQ(Number(found, "DolmenDiscovered"), 0);
+  EXPECT_EQ(found["Reports"][0].str(), "1/85");
+  EXPECT_EQ(Element(found, "GuardMissions", 3), 200);
+  const auto after = Controls(run.lines[5]);
+  EXPECT_TRUE(after.at("StatueImg1")["visible"].boolean());
+  EXPECT_TRUE(after.at("EFlagImg1")["visible"].boolean());
+  EXPECT_FALSE(after.at("ScoutStatusImg")["visible"].boolean());
+}
+
+// The ruins tell their band's strength; a rival's camp its soldiers while
+// our ambassador is at its court.
+TEST(PlacesPlay, TheInformationPanelTellsStrengthAndSoldiers) {
+  GameFolder folder;
+  const std::string load = Prepare(folder, [](GameState& s) {
+    CampComposition band{};
+    band.SwordMen = 401;
+    s.Outlaws.SetBand(5, band);
+    s.RivalStance[1] = 100;
+  });
+  const Outcome run = folder.Run(load +
+                                 "click Camp1Frm.RuinsImg1\nshow Camp1Frm\n"
+                                 "click Camp1Frm.EnemyCamp1Img\nshow Camp1Frm\n"
+                                 "click Camp1Frm.HutImg1\nshow Camp1Frm\nquit\n");
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 3u) << run.err;
+  const auto ruins = Controls(run.lines[0]);
+  EXPECT_EQ(ruins.at("Helper4")["text"].str(), "Ruins");
+  EXPECT_EQ(ruins.at("Helper5")["text"].str(),
+            "Outlaws still hold this place. A fair-sized force.");
+  const auto camp = Controls(run.lines[1]);
+  EXPECT_EQ(camp.at("Helper4")["text"].str(), "Enemy camp");
+  EXPECT_EQ(camp.at("Helper5")["text"].str(), "Soldiers: 2665");
+  const auto hut = Controls(run.lines[2]);
+  EXPECT_EQ(hut.at("Helper4")["text"].str(), "Hermit's hut");
+  EXPECT_EQ(hut.at("Helper5")["text"].str(), "");
+}
+
+}  // namespace
+}  // namespace valorne
