@@ -22,8 +22,10 @@ LevelProcess::LevelProcess(const std::filesystem::path& level9,
   if (pid_ == 0) {
     dup2(in[0], 0);
     dup2(out[1], 1);
-    const int null = open("/dev/null", O_WRONLY);  // message boxes and warnings
-    dup2(null, 2);
+    // Message boxes and warnings, kept beside the game folder for a fault's report.
+    const std::string log = game_folder.string() + ".err";
+    const int err = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(err, 2);
     close(in[1]);
     close(out[0]);
     const std::string app = game_folder.string(), seed_text = std::to_string(seed);

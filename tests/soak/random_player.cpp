@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <random>
@@ -137,12 +138,20 @@ class Soak {
       const std::string target = aim(pick(usable));
       Send("down " + target);
       Send("advance " + std::to_string(random_() % 1500));
-      Send("up " + target);
+      // The button is released only where it was pressed: while it was held
+      // the screen may have closed (a fade that ended, a timer's screen).
+      auto now = AskJson("show");
+      if (!now) return Ended();
+      if ((*now)["name"].str() == form) Send("up " + target);
     } else if (choice < 30) {
       Send("advance " + std::to_string(random_() % 3000));
     } else if (choice < 34 && form == "Camp1Frm") {
+      // Only saves that are there are loaded (the player may have deleted
+      // one in the load dialog): loading a name that is not there is a
+      // script's mistake, not the player's.
       const std::string name = "Soak" + std::to_string(random_() % 3);
-      Send((random_() % 2 ? "save " : "load ") + name);
+      const bool save = random_() % 2 || !fs::exists(o_.game / "Save Game" / (name + ".s9_"));
+      Send((save ? "save " : "load ") + name);
     } else if (!usable.empty()) {
       const JsonValue* c = pick(usable);
       if ((*c)["kind"].str() == "listbox" && (*c).Has("items") && !(*c)["items"].array().empty()) {
@@ -280,6 +289,14 @@ class Soak {
     std::cerr << "soak: seed " << o_.seed << ", after " << actions_ << " actions and " << turns_
               << " ends of turn: " << problem_ << "\nthe last commands:\n";
     for (const std::string& line : history_) std::cerr << "  " << line << "\n";
+    std::ifstream log(o_.game.string() + ".err");
+    std::deque<std::string> last;
+    for (std::string line; std::getline(log, line);) {
+      last.push_back(line);
+      if (last.size() > 5) last.pop_front();
+    }
+    std::cerr << "the level's last messages:\n";
+    for (const std::string& line : last) std::cerr << "  " << line << "\n";
     return 1;
   }
 
@@ -335,6 +352,9 @@ int main(int argc, char** argv) {
   }
   o.game = PrepareGameFolder(argv[2], o.seed);
   const int code = Soak(o).Run();
-  if (code == 0) std::filesystem::remove_all(o.game);
+  if (code == 0) {
+    std::filesystem::remove_all(o.game);
+    std::filesystem::remove(o.game.string() + ".err");
+  }
   return code;
 }
