@@ -47,8 +47,11 @@ MenuSettings ReadOrRepairMenuSettings(const std::filesystem::path& folder, std::
 CampaignProgress ReadOrCreateCampaignProgress(const std::filesystem::path& folder,
                                               std::ostream& warnings, std::string_view program) {
   CampaignProgress progress;
-  for (auto [name, value] :
+  for (const auto& file :
        {std::pair{kLevelInfoFile, &progress.reached}, std::pair{kCampFile, &progress.next}}) {
+    // Plain names, not a structured binding: clang 14 cannot capture those.
+    const std::string_view name = file.first;
+    Byte* const value = file.second;
     ReadOrRepair(
         warnings, program, [&] { return ReadNumberFile(folder, name, *value); },
         [&] {

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "level/saves.h"
 #include "state/game.h"
 
 namespace valorne {
@@ -57,6 +58,24 @@ fs::path ResolvePart(const fs::path& folder, const std::string& part) {
   if (matches.empty()) return exact;
   std::sort(matches.begin(), matches.end());
   return folder / matches.front();
+}
+
+WriteFault& CurrentWriteFault() {
+  static WriteFault fault;
+  return fault;
+}
+
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryDigits = 6;
+
+bool IsOurTemporary(const std::string& name) {
+  if (name.size() < 1 + kTemporaryMark.size() + kTemporaryDigits || name.front() != '.') {
+    return false;
+  }
+  const std::size_t mark = name.size() - kTemporaryDigits - kTemporaryMark.size();
+  if (name.compare(mark, kTemporaryMark.size(), kTemporaryMark) != 0) return false;
+  return std::all_of(name.end() - kTemporaryDigits, name.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 std::string TemporaryNameFor(const fs::path& file) {
@@ -120,6 +139,12 @@ FileResult WriteFileReplacing(const fs::path& file, std::string_view bytes) {
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) return failed("cannot create a file in its folder");
+    const WriteFault& fault = CurrentWriteFault();
+    if (fault && fault(file)) {
+      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
+      out.close();
+      return failed("the disk is full");
+    }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) return failed("the disk refused the data");
@@ -129,6 +154,25 @@ FileResult WriteFileReplacing(const fs::path& file, std::string_view bytes) {
   fs::rename(temporary, file, ec);
   if (ec) return failed(ec.message());
   return FileResult::Success();
+}
+
+int RemoveStaleTemporaries(const fs::path& folder) {
+  int removed = 0;
+  for (const fs::path& dir : {folder, GamePath(folder, kSaveFolder)}) {
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+      std::error_code ignored;
+      if (!it->is_regular_file(ignored) || !IsOurTemporary(it->path().filename().string())) {
+        continue;
+      }
+      if (fs::remove(it->path(), ignored)) ++removed;
+    }
+  }
+  return removed;
+}
+
+void SetWriteFaultForTesting(WriteFault fault) {
+  CurrentWriteFault() = std::move(fault);
 }
 
 }  // namespace valorne

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -55,5 +56,17 @@ FileResult ReadFileBytes(const std::filesystem::path& file, std::size_t max_byte
 // over the old one. On failure the old file is untouched, no temporary file
 // is left behind, and the result says why.
 FileResult WriteFileReplacing(const std::filesystem::path& file, std::string_view bytes);
+
+// Removes the temporary files a write left behind when the program was
+// killed in the middle of it (".NAME.tmp-" and six hex digits) from `folder`
+// and its save folder. Returns how many were removed.
+int RemoveStaleTemporaries(const std::filesystem::path& folder);
+
+// A disk that refuses writes, for tests: while set, every WriteFileReplacing
+// whose file the predicate picks fails after writing part of its temporary
+// file, as a full disk or a folder made read-only would make it fail. An
+// empty function lifts the fault.
+using WriteFault = std::function<bool(const std::filesystem::path& file)>;
+void SetWriteFaultForTesting(WriteFault fault);
 
 }  // namespace valorne

@@ -17,6 +17,7 @@ inline constexpr std::string_view kSaveFolder = "\\Save Game\\";
 
 // The messages of saving and loading, texts of category 1.
 inline constexpr int kSavedMessage = 126;          // a save was written
+inline constexpr int kSaveFailedMessage = 127;     // a save could not be written
 inline constexpr int kLoadedMessage = 130;         // a save was loaded
 inline constexpr int kOtherLevelMessage = 131;     // the save belongs to another level
 inline constexpr int kProtectedNameMessage = 132;  // "QuickSave" and "FirstSave" are the game's

@@ -85,6 +85,9 @@ ScreenSize ChosenScreenSize(const DisplaySettings& display) {
 StartupResult StartProgram(Game& game, PlatformServices& services, std::ostream& warnings) {
   if (services.AnotherInstanceRunning()) return StartupResult::Exit;
   if (game.AppPath.empty()) game.AppPath = std::filesystem::current_path();
+  // A run killed while it wrote a file left its temporary file behind; only
+  // one level runs at a time, so none of them is still being written.
+  RemoveStaleTemporaries(game.AppPath);
   if (!TakeScreenDensity(game, services)) return StartupResult::Exit;
   game.SoundOn = services.SoundDeviceCount() > 0;
   ReadStartSettings(game, warnings);

@@ -13,7 +13,7 @@ namespace valorne {
 namespace {
 
 constexpr int kBattleFade = 2;
-constexpr int kBattleFailedText = 127;  // 1/127: the battle could not be fought
+constexpr int kBattleFailedText = 128;  // 1/128: the battle could not be fought
 constexpr std::string_view kEnvChannels[] = {"EnvChanel01", "EnvChanel02", "EnvChanel03",
                                              "EnvChanel04"};
 

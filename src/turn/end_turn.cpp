@@ -67,7 +67,11 @@ void EndTurn(Game& game) {
 
 void EndTurnClick(Game& game) {
   game.PlaySound("EnvChanel04", "turn01.wav");
-  if (IsTrue(game.options.AutoSaveOption)) SaveToFile(game, kAutoSaveName);
+  // A failed automatic save keeps the old one; the player is told, and the
+  // turn goes on.
+  if (IsTrue(game.options.AutoSaveOption) && !SaveToFile(game, kAutoSaveName).ok()) {
+    game.ui().ShowMessage(1, kSaveFailedMessage);
+  }
   if (IsTrue(game.display.FadesOff)) {
     EndTurn(game);
     AfterEndTurn(game);

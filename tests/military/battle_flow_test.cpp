@@ -91,7 +91,7 @@ TEST(BattleFlowTest, AFailedBattleProgramChangesNothing) {
     const GameState before = b.game.state;
     b.Step([&] {
       ASSERT_EQ(b.ui.top()->name(), "MsgBoxFrm");
-      EXPECT_EQ(b.ui.message().id, 127);
+      EXPECT_EQ(b.ui.message().id, 128);
     });
     b.ClickTop("OkAniBtn");
     StartBattle(b.game, kFieldBattleMode);
