@@ -77,6 +77,7 @@ int RunHeadless(const SiblingProgram& program, Game& game, const ScreenRegistry&
   ScriptDriver driver(ui, clock, commands, std::cin, std::cout, std::cerr);
   SdlSnapshotMaker shots;
   driver.SetSnapshotMaker(&shots);
+  ui.SetSnapshotMaker(&shots);
   driver.SetSoundLog(&sound);
   ui.SetEventSource(&driver);
   const int code = RunScreen(program, ui);
@@ -101,6 +102,8 @@ int RunInWindow(const SiblingProgram& program, Game& game, const ScreenRegistry&
   Ui ui(game, registry, {clock, sound, *window, services});
   ui.SetDisplaySize(kDisplay);
   game.set_ui(&ui);
+  SdlSnapshotMaker shots;
+  ui.SetSnapshotMaker(&shots);
   WindowLoop loop(ui, *window);
   ui.SetEventSource(&loop);
   const int code = RunScreen(program, ui);

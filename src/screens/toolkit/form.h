@@ -44,6 +44,12 @@ struct FormSpec {
   bool enlarges = true;           // enlarged by a quarter in the large screen mode
   bool page = true;               // without a background: a parchment page; false draws none,
                                   // so the screens below show between the controls
+  // The keyboard (see form_keys.h): the control Escape presses and the one
+  // Return presses, when the usual names do not say it; and a question whose
+  // answer matters, which no key answers.
+  std::string_view cancel{};
+  std::string_view confirm{};
+  bool question = false;
 };
 
 class Form {
@@ -126,6 +132,11 @@ class Form {
   bool page() const { return page_; }
   void SetBackground(std::string_view picture);
 
+  // The keyboard's buttons as declared (empty: the usual names decide).
+  const std::string& cancel() const { return cancel_; }
+  const std::string& confirm() const { return confirm_; }
+  bool question() const { return question_; }
+
   // Closes the screen: its modal loop ends and it unloads.
   void Close();
   bool closed() const { return closed_; }
@@ -161,6 +172,9 @@ class Form {
   bool page_;
   double scale_ = 1.0;
   std::string background_;
+  std::string cancel_;
+  std::string confirm_;
+  bool question_ = false;
   bool closed_ = false;
   Control* focus_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
