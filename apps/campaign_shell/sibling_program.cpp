@@ -7,6 +7,7 @@
 
 #include "level/settings_files.h"
 #include "platform/clock.h"
+#include "platform/play_folder.h"
 #include "platform/sdl/offscreen_canvas.h"
 #include "platform/sdl/sdl_services.h"
 #include "platform/sdl/sdl_sound.h"
@@ -153,8 +154,10 @@ int RunSibling(const SiblingProgram& program, int argc, char** argv) {
   }
   try {
     Game game;
-    game.AppPath = arguments.app_path.empty() ? ProgramFolder(argc > 0 ? argv[0] : nullptr)
-                                              : arguments.app_path;
+    game.AppPath =
+        arguments.app_path.empty()
+            ? PlayFolderFor(ProgramFolder(argc > 0 ? argv[0] : nullptr), program.name, std::cerr)
+            : arguments.app_path;
     if (program.prepare) program.prepare(game, std::cerr);
     // The pictures of the depth the player chose; a damaged record leaves
     // the default (the menu has already said so and repaired it).
