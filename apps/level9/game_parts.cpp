@@ -6,7 +6,9 @@
 #include "level/level_commands.h"
 #include "level/level_screens.h"
 #include "level_run.h"
+#include "military/army_screens.h"
 #include "military/guard_frm.h"
+#include "military/military_screens.h"
 #include "rivals/diplo_frm.h"
 #include "screens/map_screens.h"
 #include "turn/turn_screens.h"
@@ -25,6 +27,8 @@ void RegisterGameScreens(ScreenRegistry& registry) {
   RegisterManagementScreens(registry);
   RegisterDiplomacyScreens(registry);
   RegisterGuardScreens(registry);
+  RegisterMilitaryScreens(registry);
+  RegisterArmyScreens(registry);
 }
 
 void RegisterGameCommands(ScriptCommands& commands, Game& game) {

@@ -5,6 +5,7 @@
 #include "level_run.h"
 #include "platform/clock.h"
 #include "platform/sdl/offscreen_canvas.h"
+#include "platform/sdl/posix_process.h"
 #include "platform/sound_channels.h"
 #include "platform/window.h"
 #include "screens/toolkit/script_driver.h"
@@ -14,8 +15,9 @@ namespace valorne {
 namespace {
 
 // The machine as the script sees it: one sound device (so the settings
-// decide about sound), message boxes told on standard error, and the
-// display size handed to the screens.
+// decide about sound), message boxes told on standard error, the display
+// size handed to the screens, and sibling programs started for real, told
+// with --headless to run without a window.
 class ScriptServices : public HeadlessServices {
  public:
   explicit ScriptServices(int dpi) {
@@ -33,6 +35,22 @@ class ScriptServices : public HeadlessServices {
     if (ui) ui->SetDisplaySize({width, height});
     return true;
   }
+  bool StartProgram(const std::filesystem::path& program) override {
+    return StartWatchedProgram(program, {}) != 0;
+  }
+  int StartWatchedProgram(const std::filesystem::path& program,
+                          const std::vector<std::string>& arguments) override {
+    HeadlessServices::StartWatchedProgram(program, arguments);
+    std::vector<std::string> words{"--headless"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::string error;
+    const int process = StartWatched(program, words, &error);
+    if (process == 0) {
+      std::cerr << "level9: " << program.string() << " cannot be started: " << error << "\n";
+    }
+    return process;
+  }
+  bool ProgramRunning(int process) override { return ChildRunning(process); }
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "county/construction.h"
 #include "county/unit_catalogue.h"
+#include "military/army_walk.h"
 #include "screens/toolkit/page_look.h"
 #include "screens/toolkit/ui.h"
 
@@ -97,7 +98,7 @@ constexpr std::array<ControlSpec, kControlCount> MakeControls() {
         Caption("UnitLbl", slot, {kGarrisonLeft, top, 200, kRowHeight}, {}, {4, NameOfSlot(slot)});
     c[n++] = FigureAt("SoldierLbl", slot, {kGarrisonLeft + 200, top, 80, kRowHeight});
   }
-  // Taking the garrison out of the castle is done from the army camp for now.
+  // The garrison marches out to the waypoint before the gate.
   c[n++] = {.name = "UngarisonBtn",
             .kind = ControlKind::Button,
             .rect = {kGarrisonLeft + 40, 456, 200, 34},
@@ -120,6 +121,10 @@ CastleFrm::CastleFrm(Game&, Ui& ui)
                 .enlarges = FitsEnlarged(kWidth, kHeight)}) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   On("OkAniBtn", FormEvent::Click, [this] { Close(); });
+  On("UngarisonBtn", FormEvent::Click, [this] {
+    LeaveCastle(game());
+    Close();
+  });
 }
 
 void CastleFrm::Form_Load() {
@@ -141,6 +146,10 @@ void CastleFrm::Form_Load() {
   for (int slot = 1; slot <= kUnitTypes; ++slot) {
     At("SoldierLbl", slot).SetText(f.Soldiers[static_cast<std::size_t>(slot - 1)]);
   }
+  // The garrison can leave while it has a move left this turn.
+  const int garrison = s.GarrisonedArmy;
+  (*this)["UngarisonBtn"].SetEnabled(garrison >= 1 && garrison <= 3 &&
+                                     s.ArmyMovesLeft[garrison] > 0);
   (*this)["OilsLbl"].SetText(f.Oils);
   (*this)["StonesLbl"].SetText(f.Stones);
   (*this)["PikesLbl"].SetText(f.Pikes);

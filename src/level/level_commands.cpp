@@ -47,6 +47,17 @@ std::string LiveStateJson(const Game& game) {
     json += (k ? "," : "") + std::to_string(l.PendingMovies[k]);
   }
   json += "]";
+  // The battle under way or last fought, and the siege screen open.
+  json += ",\"BattleTarget\":" + std::to_string(l.BattleTarget);
+  json += ",\"BattleStatus\":" + std::to_string(l.BattleStatus);
+  json += ",\"BattleOutcome\":" + std::to_string(l.BattleOutcome);
+  json += ",\"OurDead\":" + std::to_string(l.OurDead);
+  json += ",\"EnemyDead\":" + std::to_string(l.EnemyDead);
+  json += ",\"SiegeMode\":" + std::to_string(l.SiegeMode);
+  // Armies on the map.
+  json += ",\"ArmyClickMode\":" + std::to_string(l.ArmyClickMode);
+  json += ",\"ArmyWalking\":" + std::string(l.ArmyWalking ? "true" : "false");
+  json += ",\"Waypoint34Find\":" + std::to_string(l.Waypoint34Find);
   return json + "}";
 }
 

@@ -25,6 +25,13 @@ class PlatformServices {
   // Starts a sibling program of the game folder in a window of its own;
   // false when it could not be started.
   virtual bool StartProgram(const std::filesystem::path& program) = 0;
+
+  // Starts a sibling program that the level keeps watch over while it works
+  // (the battle program), with `arguments`; its process number, or 0 when it
+  // could not be started. ProgramRunning tells whether it still runs.
+  virtual int StartWatchedProgram(const std::filesystem::path& program,
+                                  const std::vector<std::string>& arguments) = 0;
+  virtual bool ProgramRunning(int process) = 0;
 };
 
 // The headless answers: fixed values, a record of what was asked.
@@ -36,6 +43,10 @@ class HeadlessServices : public PlatformServices {
   std::vector<std::string> message_boxes;        // "title: text"
   std::vector<std::string> display_modes;        // "800x600x16"
   std::vector<std::filesystem::path> started;    // programs started, in order
+
+  std::vector<std::string> watched_arguments;  // of the last watched program
+  bool watched_start_fails = false;            // watched programs cannot be started
+  bool watched_running = true;                 // what ProgramRunning answers
 
   int DotsPerInch() override { return dots_per_inch; }
   int SoundDeviceCount() override { return sound_devices; }
@@ -52,6 +63,14 @@ class HeadlessServices : public PlatformServices {
     started.push_back(program);
     return true;
   }
+  int StartWatchedProgram(const std::filesystem::path& program,
+                          const std::vector<std::string>& arguments) override {
+    if (watched_start_fails) return 0;
+    started.push_back(program);
+    watched_arguments = arguments;
+    return static_cast<int>(started.size());
+  }
+  bool ProgramRunning(int) override { return watched_running; }
 };
 
 }  // namespace valorne

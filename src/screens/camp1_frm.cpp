@@ -33,6 +33,10 @@ Camp1Frm::Camp1Frm(Game& game, Ui& ui)
   BindHandlers();
   BindMapObjects();
   BindPlaces();
+  // A place's own behaviour comes after its information is on the panel.
+  if (Find("OutpostImg1")) On("OutpostImg1", FormEvent::Click, [this] { OutpostClick(); });
+  BindBattlePlaces();
+  BindArmies();
   StartAmbience();
 }
 
@@ -90,6 +94,8 @@ void Camp1Frm::Form_Load() {
 // the state as it now is.
 void Camp1Frm::Form_Activate() {
   RestoreFieldPictures(game());
+  // An army ordered out of the castle walks once the map is in front again.
+  if (game().live.WalkOrdered && !game().live.ArmyWalking) StartWalk();
   RedrawAll();
 }
 

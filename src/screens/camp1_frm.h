@@ -59,6 +59,9 @@ inline constexpr int kReseedMs = 10000;
 inline constexpr int kClockMs = 30000;
 inline constexpr int kTooltipMs = 150;
 inline constexpr int kAmbientTickMs = 100;
+// The army's walk: a tick of `ArmyTimer` and the map units of one step.
+inline constexpr int kWalkTickMs = 40;
+inline constexpr int kWalkStep = 6;
 
 class Camp1Frm : private Camp1Layout, public Form {
  public:
@@ -136,6 +139,21 @@ class Camp1Frm : private Camp1Layout, public Form {
   // camp1_frm_rivals.cpp: the rival counties' camps and marching armies.
   void RedrawRivalCamps();
 
+  // camp1_frm_battles.cpp: the battlefield, the war's marker and the siege
+  // markers.
+  void BindBattlePlaces();
+
+  // camp1_frm_armies.cpp: our armies' steps along the roads.
+  void BindArmies();
+  void ArmyRightClick(int army);
+  void SelectArmyForStep(int army);
+  void ShowReachableWaypoints(int waypoint);
+  void WaypointClick(int n);
+  void StartWalk();
+  void ArmyTimer_Timer();
+  void ArmyMoved(bool arrived);
+  void ShowSelector();
+
   // camp1_frm_scroll.cpp: scrolling the map.
   void PlaceMapAtStart();
   void EnterStrip(Byte direction);
@@ -167,6 +185,9 @@ class Camp1Frm : private Camp1Layout, public Form {
   std::string note_;  // a line for the hint line that no text of the game holds
   int busy_offset_ = 0;
   MapAmbience ambience_{map()};
+  MapPoint walk_goal_;  // where the walking army's sprite stops
+  MapPoint walk_step_;  // its step each tick
+  int walk_ticks_ = 0;  // ticks of this walk so far
 };
 
 }  // namespace valorne

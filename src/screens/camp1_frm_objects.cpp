@@ -49,10 +49,6 @@ constexpr struct {
                       {"StoneCutterImg1", Works::Stone},
                       {"OreCutterImg1", Works::Ore}};
 
-// Where the army sprite stands on its waypoint marker: at the marker's left,
-// 25 units above its top.
-constexpr int kArmyAboveMarker = 25;
-
 // The ruins (band 5) and the cave (band 4) show cleared once their band is
 // gone.
 bool BandBeaten(const GameState& s, int band) {
@@ -104,7 +100,6 @@ void Camp1Frm::BindMapObjects() {
     });
   }
   if (Find("GarryImg")) On("GarryImg", FormEvent::Click, [this] { TradePostClick(); });
-  if (Find("OutpostImg1")) On("OutpostImg1", FormEvent::Click, [this] { OutpostClick(); });
   // Our castle asks whether the lord would enter it; inside is the castle
   // screen.
   if (Find("WarBuilding")) {
@@ -183,10 +178,14 @@ void Camp1Frm::RedrawForces() {
       c->SetVisible(shown);
     }
   };
+  // The walking army keeps the picture and place of its walk.
   for (int army = 1; army <= 3; ++army) {
-    show(Numbered("ArmyCamp", army) + "Img", Numbered("ArmyRes", army), IsTrue(s.ArmyExists[army]));
-    if (!game().live.ArmyWalking) PlaceArmyMarker(army);
+    if (Control* sprite = Find(Numbered("ArmyCamp", army) + "Img")) {
+      sprite->SetVisible(IsTrue(s.ArmyExists[army]));
+    }
+    if (!game().live.ArmyWalking || army != s.SelectedArmy) PlaceArmyMarker(army);
   }
+  ShowSelector();
   RedrawRivalCamps();
   show("RebelionArmyImg1", "MobRes", IsTrue(s.RebelsActive));
   show("RebelionArmyImg2", "MobRes", IsTrue(s.RebelValues[1]));
@@ -199,14 +198,6 @@ void Camp1Frm::RedrawForces() {
   show("SiegeImg3", "SiegeRes", s.RivalStatus4 < kIdle);
   show("AlliesArmyImg1", "AlliesRes", false);
   show("AlliesArmyImg2", "AlliesRes", false);
-}
-
-// An army's sprite stands on the marker of its waypoint.
-void Camp1Frm::PlaceArmyMarker(int army) {
-  Control* sprite = Find(Numbered("ArmyCamp", army) + "Img");
-  const auto it = map().waypoints.find(game().state.ArmyWaypointNos[army]);
-  if (!sprite || it == map().waypoints.end()) return;
-  sprite->Move(it->second.x, it->second.y - kArmyAboveMarker);
 }
 
 // The four buttons of the field menu at the corners of the field, the
@@ -320,7 +311,13 @@ void Camp1Frm::OpenArmyCamp(int army) {
   HideWaypointMarkers();
   g.state.SelectedArmy = static_cast<Byte>(army);
   ui().Open("ArmyCampFrm");
-  if (!closed()) RedrawAll();
+  if (closed()) return;
+  RedrawAll();
+  // The camp's split button: the markers of the army's next step, whose
+  // click opens the split dialog.
+  if (g.live.ArmyClickMode == 1 && g.state.SelectedArmy >= 1 && g.state.SelectedArmy <= 3) {
+    ArmyRightClick(g.state.SelectedArmy);
+  }
 }
 
 void Camp1Frm::HideWaypointMarkers() {

@@ -290,6 +290,15 @@ void Camp1Layout::AddMap() {
                                             .hover_picture = "WalkToRes_hover",
                                             .visible = false});
   }
+  // The parking places of the army slots without an army: unseen markers in
+  // the map's corner.
+  for (int slot = 1; slot <= 3; ++slot) {
+    Add("WalkToEmpty" + std::to_string(slot), {.kind = ControlKind::Image,
+                                               .rect = {slot * kMarker, 0, kMarker, kMarker},
+                                               .parent = map,
+                                               .visible = false,
+                                               .takes_pointer = false});
+  }
   for (const AmbientPlace& place : ambient) {
     if (place.kind != AmbientKind::Birds) continue;
     add_ambient(place);

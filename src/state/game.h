@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "state/game_ui.h"
 #include "state/game_state.h"
+#include "state/game_ui.h"
 #include "state/level_params.h"
 #include "state/random.h"
 #include "state/settings.h"
@@ -30,14 +30,14 @@ struct LiveState {
   std::array<Byte, 5> PendingMovies{};  // queued movies, played at the end of the end turn
   Byte FadePhase = 0;
   Byte MessageKind = 0;
-  TextRef Helper{};                     // the map's hint line
+  TextRef Helper{};  // the map's hint line
   Single ScrollSpeed = 1.0f;
   Byte Village1Waypoint = 9;
-  Byte SiegeWaypoint = 51;      // the three other waypoints the siege, result and
-  Byte ResultWaypoint = 50;     // village handlers compare army positions with
+  Byte SiegeWaypoint = 51;   // the three other waypoints the siege, result and
+  Byte ResultWaypoint = 50;  // village handlers compare army positions with
   Byte VillageWaypoint = 34;
   bool PlagueShown = false;
-  bool ArmyWalking = false;     // the army walk timer runs
+  bool ArmyWalking = false;  // the army walk timer runs
 
   // The end of turn and its messages.
   bool LordFameShown = false;      // the lord's fame has been announced
@@ -98,6 +98,33 @@ struct LiveState {
   OneBased<bool, 2> RivalFameShown;
   OneBased<Long, 2> RivalMobs;
   TextRef DefeatText{};
+
+  // Battles (military/battle_*): the status file's last value, the outcome
+  // and losses read back, the plunder of the last victory (wood, stone, ore,
+  // grain, meat), the short-list flags and season byte that the next battle
+  // inherits, the sides sent, and the battle program while it runs.
+  Byte BattleStatus = 0;
+  Byte BattleOutcome = 0;
+  Long OurDead = 0;
+  Long EnemyDead = 0;
+  std::array<Long, 5> Plunder{};
+  std::array<Byte, 4> ShortListFlags{};
+  Byte BattleSeason = 0;
+  Byte BattleSides = 0;
+  int BattleProcess = 0;
+  bool BattleRunning = false;
+  Byte TutorialStep = 0;  // this level has no tutorial; the results keep its hooks
+
+  // Armies on the map (military/army_walk): what a click on a waypoint
+  // marker does (0 the selected army walks there, 1 a split is pending and
+  // the click opens the split dialog, 2 the click only sets the mode back to
+  // 0); the find at waypoint 34 (100 still there, 200 taken); the facing each
+  // army's sprite last walked in (0: not walked yet); an order given away
+  // from the map (leaving the castle) that the map is still to walk.
+  Byte ArmyClickMode = 0;
+  Byte Waypoint34Find = 100;
+  OneBased<Byte, 3> ArmyFacings;
+  bool WalkOrdered = false;
 };
 
 class Game {

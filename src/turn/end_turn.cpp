@@ -3,6 +3,7 @@
 #include <array>
 
 #include "level/saves.h"
+#include "military/waypoints.h"
 #include "rivals/rivals_turn.h"
 #include "state/start_values.h"
 #include "turn/economy.h"
@@ -49,6 +50,7 @@ void EndTurn(Game& game) {
   game.live.Helper = TextRef{};
   if (IsTrue(game.options.ClearMessagesOption)) ClearMessages(game);
   ResetMovesForTurn(game);
+  UpdateFarEnd(s);  // the road to the rival's castle opens with his war
   KeepPreviousValues(s);
   BasicProduction(game);
   CalcEconomy(game);

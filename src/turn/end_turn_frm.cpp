@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "military/battle_run.h"
 #include "screens/toolkit/ui.h"
 #include "turn/end_turn.h"
 
@@ -87,6 +88,7 @@ void EndTurnFrm::EndOfTurnFaded() {
 void EndTurnFrm::BattleFaded() {
   GetTimer("FadeTimer").SetEnabled(false);
   ui().pointer().ShowPointer(true);
+  RunBattleProgram(game(), ui());
   Timer& wait = ui().timer("BattleFadeTimer");
   ui().timers().Bind("BattleFadeTimer", *this, [this, &wait] {
     wait.SetEnabled(false);

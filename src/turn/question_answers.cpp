@@ -135,7 +135,7 @@ void ApplyAnswer(Game& game, int kind, bool ok) {
       AnswerWar(game, kind - 8, ok);
       break;
     case 11:
-      if (ok) StartBattle(game, game.live.BattleTarget);
+      if (ok) StartBattle(game, kFieldBattleMode);
       break;
     case 12:
     case 13:

@@ -36,7 +36,7 @@ void StormCastle(Game& game, bool second) {
     if (IsTrue(s.ArmyExists[army]) && s.ArmyWaypointNos[army] == waypoint) {
       s.SelectedArmy = static_cast<Byte>(army);
       game.live.BattleTarget = second ? 10 : 7;
-      StartBattle(game, game.live.BattleTarget);
+      StartBattle(game, kCastleAssaultMode);
       return;
     }
   }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace valorne {
 
@@ -11,6 +12,15 @@ namespace valorne {
 // in its own folder. False, with the reason in `error`, when it cannot be
 // started (missing, not executable).
 bool StartDetached(const std::filesystem::path& program, std::string* error = nullptr);
+
+// Starts `program` with `arguments` as a child of this one, in its own folder
+// and reading nothing from our standard input; its process number, or 0 with
+// the reason in `error` when it cannot be started.
+int StartWatched(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                 std::string* error = nullptr);
+// Whether a child started by StartWatched still runs; once it has ended it is
+// laid to rest and this answers false.
+bool ChildRunning(int process);
 
 // Holds an exclusive lock on a file while it lives: the sign that a copy of
 // the level runs from that game folder.

@@ -45,4 +45,12 @@ bool SdlServices::StartProgram(const std::filesystem::path& program) {
   return false;
 }
 
+int SdlServices::StartWatchedProgram(const std::filesystem::path& program,
+                                     const std::vector<std::string>& arguments) {
+  std::string error;
+  if (const int process = StartWatched(program, arguments, &error)) return process;
+  std::cerr << "level9: " << program.string() << " cannot be started: " << error << "\n";
+  return 0;
+}
+
 }  // namespace valorne

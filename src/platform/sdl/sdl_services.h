@@ -32,6 +32,9 @@ class SdlServices : public PlatformServices {
   void ShowMessageBox(std::string_view title, std::string_view text) override;
   bool SetDisplayMode(int width, int height, int bits_per_pixel) override;
   bool StartProgram(const std::filesystem::path& program) override;
+  int StartWatchedProgram(const std::filesystem::path& program,
+                          const std::vector<std::string>& arguments) override;
+  bool ProgramRunning(int process) override { return ChildRunning(process); }
 
  private:
   std::filesystem::path app_path_;

@@ -137,6 +137,11 @@ class Form {
   const std::string& confirm() const { return confirm_; }
   bool question() const { return question_; }
 
+  // A disabled screen stays on show but takes no pointer or keys (the map
+  // while a battle is fought); its timers go on.
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  bool enabled() const { return enabled_; }
+
   // Closes the screen: its modal loop ends and it unloads.
   void Close();
   bool closed() const { return closed_; }
@@ -176,6 +181,7 @@ class Form {
   std::string confirm_;
   bool question_ = false;
   bool closed_ = false;
+  bool enabled_ = true;
   Control* focus_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::string, Control*, std::less<>> by_name_;

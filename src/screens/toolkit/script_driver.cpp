@@ -1,7 +1,9 @@
 #include "screens/toolkit/script_driver.h"
 
 #include <charconv>
+#include <chrono>
 #include <limits>
+#include <thread>
 
 #include "platform/key_names.h"
 #include "screens/toolkit/controls.h"
@@ -52,8 +54,10 @@ std::string Trim(std::string_view line) {
   return std::string(line.substr(first, last - first + 1));
 }
 
-std::string Why(const Control& c) {
-  return c.Shown() ? " is disabled" : " is hidden";
+std::string Why(const Form& form, const Control* c) {
+  if (!form.enabled()) return " is on a screen that takes no input now";
+  if (!c) return " takes no input now";
+  return c->Shown() ? " is disabled" : " is hidden";
 }
 
 }  // namespace
@@ -69,6 +73,15 @@ void ScriptDriver::Refuse(const std::string& message) const {
 }
 
 void ScriptDriver::Pump() {
+  // A wait that the screen it began on left behind goes on in this loop; a
+  // screen awaited may also open inside a timer's handler and run its own
+  // loop: it has come as soon as it asks for the script's next line.
+  if (pending_await_) {
+    if (const Form* top = ui_.top(); top && top->name() == pending_await_->form)
+      pending_await_->come = true;
+    ContinueAwait();
+    return;
+  }
   std::string line;
   while (std::getline(in_, line)) {
     ++line_number_;
@@ -141,14 +154,54 @@ ScriptResult ScriptDriver::PointerCommand(const ScriptArgs& args, int action) {
       break;
   }
   if (!delivered)
-    err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*target.control)
+    err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*target.form, target.control)
          << "; nothing happens\n";
   return ScriptResult::Ok();
 }
 
 ScriptResult ScriptDriver::Advance(const ScriptArgs& args) {
   ExpectWords(args, 1, 1, "advance MS");
-  const long long ms = ParseNumber(args[0], 0, 24LL * 60 * 60 * 1000, "the time to advance");
+  AdvanceBy(ParseNumber(args[0], 0, 24LL * 60 * 60 * 1000, "the time to advance"));
+  return ScriptResult::Ok();
+}
+
+ScriptResult ScriptDriver::Await(const ScriptArgs& args) {
+  ExpectWords(args, 1, 2, "await FORM [MS]");
+  const long long limit = args.size() > 1
+                              ? ParseNumber(args[1], 0, 24LL * 60 * 60 * 1000, "the time to wait")
+                              : kAwaitDefaultMs;
+  pending_await_ =
+      PendingAwait{args[0], std::chrono::steady_clock::now() + std::chrono::milliseconds(limit),
+                   limit, line_number_, false};
+  ContinueAwait();
+  return ScriptResult::Ok();
+}
+
+// Virtual time runs in small steps while real time passes too, so that a
+// program the level started (the battle program) gets on with its work. The
+// wait ends when the screen awaited has come; when the screen whose loop is
+// waiting closes meanwhile, the wait goes on in the loop below it.
+void ScriptDriver::ContinueAwait() {
+  Form* origin = ui_.top();
+  while (pending_await_) {
+    const PendingAwait& wait = *pending_await_;
+    if (wait.come || (ui_.top() && ui_.top()->name() == wait.form) || ui_.ending()) {
+      pending_await_.reset();
+      return;
+    }
+    if (origin && origin->closed()) return;
+    if (std::chrono::steady_clock::now() >= wait.deadline) {
+      const std::string message = "line " + std::to_string(wait.line) + ": " + wait.form +
+                                  " did not come within " + std::to_string(wait.limit) + " ms";
+      pending_await_.reset();
+      throw ProgramExit{kScriptAwaitTimedOut, message};
+    }
+    AdvanceBy(kAwaitStepMs);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
+
+void ScriptDriver::AdvanceBy(long long ms) {
   const std::int64_t until = clock_.NowMs() + ms;
   while (!ui_.ending()) {
     Timer* next = ui_.NextTimer();
@@ -157,7 +210,6 @@ ScriptResult ScriptDriver::Advance(const ScriptArgs& args) {
     next->Fire();
   }
   clock_.AdvanceTo(until);
-  return ScriptResult::Ok();
 }
 
 void ScriptDriver::RegisterScreenCommands() {
@@ -175,8 +227,8 @@ void ScriptDriver::RegisterScreenCommands() {
     auto* list = dynamic_cast<ListBox*>(target.control);
     if (!list) throw Refusal{args[0] + " is not a list"};
     const long long entry = ParseNumber(args[1], 0, list->ListCount() - 1LL, "the entry");
-    if (!list->Active()) {
-      err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*list)
+    if (!list->Active() || !target.form->enabled()) {
+      err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*target.form, list)
            << "; nothing happens\n";
       return ScriptResult::Ok();
     }
@@ -190,9 +242,9 @@ void ScriptDriver::RegisterScreenCommands() {
                        const Target target = Aim(args[0]);
                        auto* box = dynamic_cast<TextBox*>(target.control);
                        if (!box) throw Refusal{args[0] + " is not a text box"};
-                       if (!box->Active()) {
-                         err_ << "level9: line " << line_number_ << ": " << args[0] << Why(*box)
-                              << "; nothing happens\n";
+                       if (!box->Active() || !target.form->enabled()) {
+                         err_ << "level9: line " << line_number_ << ": " << args[0]
+                              << Why(*target.form, box) << "; nothing happens\n";
                          return ScriptResult::Ok();
                        }
                        target.form->SetFocus(box);
@@ -209,6 +261,8 @@ void ScriptDriver::RegisterScreenCommands() {
   });
   commands_.Register("advance", "advance MS",
                      [this](const ScriptArgs& args, std::ostream&) { return Advance(args); });
+  commands_.Register("await", "await FORM [MS]",
+                     [this](const ScriptArgs& args, std::ostream&) { return Await(args); });
   commands_.Register("show", "show [FORM]", [this](const ScriptArgs& args, std::ostream& out) {
     ExpectWords(args, 0, 1, "show [FORM]");
     const Form* form = args.empty() ? ui_.top() : ui_.FindOpen(args[0]);

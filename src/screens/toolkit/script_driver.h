@@ -10,6 +10,7 @@
 //   type FORM.TEXTBOX TEXT                   the player types TEXT into a text box
 //   key NAME down|up                         a key (F6, Left, Return, A...)
 //   advance MS                               time passes; due timers fire in order
+//   await FORM [MS]                          time passes until FORM is the top screen
 //   show [FORM]                              the top screen (or FORM) as JSON
 //   forms                                    the open screens, bottom first
 //   timers                                   the timers and their state
@@ -20,10 +21,13 @@
 // FORM alone (no .CONTROL) aims at the form's background. Blank lines and
 // lines starting with # are skipped. A command for a screen that is not the
 // top one, an unknown command or a bad argument ends the program with exit
-// code 3; input that ends while a screen is open, with exit code 4.
+// code 3; input that ends while a screen is open, with exit code 4; a screen
+// awaited that has not come within its real time, with exit code 5.
 #pragma once
 
+#include <chrono>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -41,6 +45,11 @@ class Ui;
 
 inline constexpr int kScriptRefused = 3;
 inline constexpr int kScriptEndedInScreen = 4;
+inline constexpr int kScriptAwaitTimedOut = 5;
+// How long "await" waits in real time unless told, and the steps of virtual
+// time it lets pass meanwhile.
+inline constexpr long long kAwaitDefaultMs = 20000;
+inline constexpr long long kAwaitStepMs = 10;
 
 class ScriptDriver : public EventSource {
  public:
@@ -68,6 +77,9 @@ class ScriptDriver : public EventSource {
   Target Aim(const std::string& word) const;
   ScriptResult PointerCommand(const ScriptArgs& args, int action);
   ScriptResult Advance(const ScriptArgs& args);
+  ScriptResult Await(const ScriptArgs& args);
+  void ContinueAwait();
+  void AdvanceBy(long long ms);
   [[noreturn]] void Refuse(const std::string& message) const;
 
   Ui& ui_;
@@ -79,6 +91,16 @@ class ScriptDriver : public EventSource {
   SnapshotMaker* snapshots_ = nullptr;
   const RecordedSoundChannels* sounds_ = nullptr;
   int line_number_ = 0;
+  // The wait of "await": the screen, when it gives up, the line that asked,
+  // and whether the screen has come.
+  struct PendingAwait {
+    std::string form;
+    std::chrono::steady_clock::time_point deadline;
+    long long limit = 0;
+    int line = 0;
+    bool come = false;
+  };
+  std::optional<PendingAwait> pending_await_;
 };
 
 }  // namespace valorne

@@ -44,7 +44,7 @@ void Ui::SetHover(Control* control) {
 }
 
 bool Ui::PointAt(Form& form, Control* control) {
-  if (control && !control->Active()) return false;
+  if (!form.enabled() || (control && !control->Active())) return false;
   const Rect where =
       control ? control->FormRect() : Rect{0, 0, form.rect().width, form.rect().height};
   const Point centre = where.Centre();
@@ -60,7 +60,7 @@ bool Ui::PointAt(Form& form, Control* control) {
 }
 
 bool Ui::Press(Form& form, Control* control, MouseButton button) {
-  if (control && !control->Active()) return false;
+  if (!form.enabled() || (control && !control->Active())) return false;
   pressed_ = control;
   pressed_button_ = button;
   pressing_ = true;
@@ -75,7 +75,8 @@ bool Ui::Press(Form& form, Control* control, MouseButton button) {
 }
 
 bool Ui::Release(Form& form, Control* control, MouseButton button) {
-  if (control && !control->Active()) {
+  if (!form.enabled() || (control && !control->Active())) {
+    if (!control) return false;
     control->SetPressed(false);
     if (pressed_ == control) {
       pressed_ = nullptr;
@@ -102,7 +103,7 @@ bool Ui::Release(Form& form, Control* control, MouseButton button) {
 }
 
 bool Ui::ClickOn(Form& form, Control* control, MouseButton button) {
-  if (control && !control->Active()) return false;
+  if (!form.enabled() || (control && !control->Active())) return false;
   // A click aimed at a control by name lands on its middle, unless the
   // pointer already rests on it, so a handler that reads where the click
   // fell sees a point of the control.
@@ -122,10 +123,12 @@ bool Ui::ClickOn(Form& form, Control* control, MouseButton button) {
 void Ui::Key(std::string_view name, bool down) {
   Form* form = top();
   if (!form) return;
+  // A screenshot whatever the screen, even one that takes no keys now.
   if (down && name == "F12") {
     SaveScreenshot();
     return;
   }
+  if (!form->enabled()) return;
   // Escape and Return press the screen's cancel and default buttons when
   // they come up, as the screens that read these keys themselves do.
   if (!down) {
@@ -149,7 +152,7 @@ void Ui::Key(std::string_view name, bool down) {
 
 void Ui::Type(std::string_view utf8) {
   Form* form = top();
-  if (!form || !form->focus() || !form->focus()->Active()) return;
+  if (!form || !form->enabled() || !form->focus() || !form->focus()->Active()) return;
   if (auto* box = dynamic_cast<TextBox*>(form->focus())) box->Type(utf8);
 }
 
@@ -174,7 +177,7 @@ void Ui::Dispatch(const InputEvent& event) {
       break;
   }
   pointer_ = event.position;
-  if (!form) return;
+  if (!form || !form->enabled()) return;
   Control* hit = form->HitTest(FormLocal(*form, pointer_));
   Control* target = hit && hit->Active() ? hit : nullptr;
   switch (event.kind) {

@@ -1,0 +1,203 @@
+// Armies on the map through the real level: a county prepared with
+// make_save, loaded, then the player's clicks on the map, the army camp, the
+// split and combine dialogs and the castle; the game state read with `dump`.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdlib>
+#include <functional>
+
+#include "support/json_reader.h"
+#include "support/level9_run.h"
+
+namespace valorne {
+namespace {
+
+using testing::GameFolder;
+using testing::JsonValue;
+using testing::Outcome;
+using testing::ParseJson;
+
+constexpr const char* kKinds[] = {
+    "Monks",        "Archers",   "ClubMen",  "SwordMen", "Helebarders", "TwoHanders", "Cavalry",
+    "HeavyCavalry", "Champions", "Templars", "Paladins", "LongBowmen",  "Warlords",   "Engineers"};
+
+// The make_save fields of army `army`: `archers` archers and `club_men`
+// club men, nothing else, standing on `at` with `moves` moves.
+std::vector<std::string> Army(int army, int archers, int club_men, int at, int moves) {
+  const std::string a = "(" + std::to_string(army) + ")";
+  std::vector<std::string> fields = {"ArmyExists" + a + "=true",
+                                     "ArmySizes" + a + "=" + std::to_string(archers + club_men),
+                                     "ArmyWaypointNos" + a + "=" + std::to_string(at),
+                                     "ArmyMovesLeft" + a + "=" + std::to_string(moves)};
+  for (const char* kind : kKinds) {
+    const int count = std::string(kind) == "Archers"   ? archers
+                      : std::string(kind) == "ClubMen" ? club_men
+                                                       : 0;
+    fields.push_back("ArmySoldiers" + a + "." + kind + "=" + std::to_string(count));
+  }
+  return fields;
+}
+
+struct PlayRun {
+  Outcome outcome;
+  JsonValue before;  // the state as loaded
+  JsonValue after;   // at the end of the script
+  std::vector<std::string> lines;
+};
+
+// Loads the prepared county, runs `body` on the map and dumps the state.
+PlayRun Play(const std::vector<std::string>& fields, const std::string& body) {
+  GameFolder folder;
+  EXPECT_EQ(folder.Run("quit\n").code, 0);
+  const auto saves = folder.game() / "Save Game";
+  std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
+                        (saves / "FirstSave.s9_").string() + "' '" + (saves / "Army.s9_").string() +
+                        "'";
+  for (const std::string& f : fields) command += " '" + f + "'";
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  PlayRun run;
+  run.outcome = folder.Run(
+      "click TipsFrm.Image1\nload Army\nclick MsgBoxFrm.OkAniBtn\ndump\n" + body + "dump\nquit\n",
+      "--seed 3");
+  EXPECT_EQ(run.outcome.code, 0) << run.outcome.err;
+  run.lines = run.outcome.lines;
+  if (run.lines.size() >= 2) {
+    run.before = ParseJson(run.lines.front());
+    run.after = ParseJson(run.lines.back());
+  }
+  return run;
+}
+
+std::vector<int> Numbers(const JsonValue& list) {
+  std::vector<int> out;
+  for (const JsonValue& v : list.array()) out.push_back(static_cast<int>(v.number()));
+  return out;
+}
+
+TEST(ArmiesHeadless, SplitThroughTheDialogAndTheMovesAfterIt) {
+  struct Case {
+    const char* what;
+    int detach_ms;  // how long the up button is held (a soldier each 40 ms)
+    std::string answer;
+    std::vector<int> sizes, waypoints, moves;
+  };
+  const Case cases[] = {
+      {"150 stay, 100 march off",
+       4020,
+       "click ArmySplitFrm.OkAniBtn\n",
+       {150, 100, 0},
+       {6, 5, 0},
+       {0, 2, 0}},
+      // 90 are too few: the dialog stays, then No: the click moves nothing.
+      {"160 and 90 refused",
+       3620,
+       "show ArmySplitFrm\nclick ArmySplitFrm.OkAniBtn\nclick ArmySplitFrm.Noanibtn\n",
+       {250, 0, 0},
+       {5, 0, 0},
+       {3, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    const PlayRun run = Play(Army(1, 200, 50, 5, 3),
+                         "click Camp1Frm.ArmyCamp1Img\nclick ArmyCampFrm.SplitBtn\n"
+                         "click Camp1Frm.WalkTo6\nselect ArmySplitFrm.ArmyLst 1\n"
+                         "down ArmySplitFrm.UpAniBtn\nadvance " +
+                             std::to_string(c.detach_ms) + "\nup ArmySplitFrm.UpAniBtn\n" +
+                             c.answer + "advance 20000\n");
+    ASSERT_TRUE(run.after.IsObject()) << c.what;
+    EXPECT_EQ(Numbers(run.after["ArmySizes"]), c.sizes) << c.what;
+    EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), c.waypoints) << c.what;
+    EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), c.moves) << c.what;
+    EXPECT_EQ(run.after["ArmyClickMode"].number(), 0) << c.what;
+  }
+}
+
+TEST(ArmiesHeadless, CombineUpTo4000) {
+  struct Case {
+    int second;
+    std::vector<int> sizes;
+  };
+  for (const Case& c : {Case{2000, {4000, 0, 0}}, Case{2001, {2000, 2001, 0}}}) {
+    std::vector<std::string> fields = Army(1, 2000, 0, 7, 2);
+    for (const std::string& f : Army(2, c.second, 0, 7, 2)) fields.push_back(f);
+    const PlayRun run =
+        Play(fields,
+             "click Camp1Frm.ArmyCamp1Img\nclick ArmyCampFrm.CombineBtn\n"
+             "click ArmyCombineFrm.ArmyOption(1)\nclick ArmyCombineFrm.OkAniBtn\nforms\n");
+    ASSERT_TRUE(run.after.IsObject());
+    EXPECT_EQ(Numbers(run.after["ArmySizes"]), c.sizes) << c.second;
+    const bool refused = c.second > 2000;
+    // Refused, the combine dialog stays open with its hint.
+    EXPECT_EQ(run.lines[run.lines.size() - 2],
+              refused ? R"(["Camp1Frm", "ArmyCampFrm", "ArmyCombineFrm"])" : R"(["Camp1Frm"])");
+  }
+}
+
+TEST(ArmiesHeadless, DisbandingTheGarrisonFreesTheCastle) {
+  std::vector<std::string> fields = Army(1, 300, 20, 1, 2);
+  fields.push_back("GarrisonedArmy=1");
+  const PlayRun run = Play(fields,
+                       "click Camp1Frm.Camp1StatusImg\nclick ArmyCampFrm.DisbandBtn\n"
+                       "click ArmyCampFrm.Okanibtn2\n");
+  ASSERT_TRUE(run.after.IsObject());
+  EXPECT_EQ(run.after["GarrisonedArmy"].number(), 0);
+  EXPECT_EQ(Numbers(run.after["ArmyExists"]), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(run.after["Population"].number(), run.before["Population"].number() + 320);
+  EXPECT_EQ(run.after["Bows"].number(), run.before["Bows"].number() + 300);
+  EXPECT_EQ(run.after["Clubs"].number(), run.before["Clubs"].number() + 20);
+}
+
+TEST(ArmiesHeadless, TheGarrisonLeavesByTheCastleScreen) {
+  std::vector<std::string> fields = Army(1, 300, 0, 1, 2);
+  fields.push_back("GarrisonedArmy=1");
+  const PlayRun run = Play(fields,
+                       "click Camp1Frm.WarBuilding\nclick BuildingFrm.OkAniBtn\n"
+                       "click CastleFrm.UngarisonBtn\nforms\nadvance 20000\n");
+  ASSERT_TRUE(run.after.IsObject());
+  EXPECT_EQ(run.after["GarrisonedArmy"].number(), 0);
+  EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
+  EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), (std::vector<int>{1, 0, 0}));
+  EXPECT_EQ(run.lines[run.lines.size() - 2], R"(["Camp1Frm"])");
+}
+
+TEST(ArmiesHeadless, TheBandBeforeWaypoint24IsAttackedOrPassed) {
+  struct Case {
+    const char* band;
+    bool question;
+    int waypoint;
+  };
+  for (const Case& c : {Case{"true", true, 23}, Case{"false", false, 24}}) {
+    std::vector<std::string> fields = Army(1, 300, 0, 23, 2);
+    fields.push_back(std::string("GoalFlags(1)=") + c.band);
+    const PlayRun run = Play(
+        fields, "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo24\nforms\n" +
+                    std::string(c.question ? "click MsgFrm.Noanibtn\n" : "") + "advance 20000\n");
+    ASSERT_TRUE(run.after.IsObject());
+    EXPECT_EQ(run.lines[run.lines.size() - 2],
+              c.question ? R"(["Camp1Frm", "MsgFrm"])" : R"(["Camp1Frm"])");
+    EXPECT_EQ(run.after["ArmyWaypointNos"][0].number(), c.waypoint);
+    if (c.question) {
+      EXPECT_EQ(run.after["BattleTarget"].number(), 1);
+    }
+  }
+}
+
+TEST(ArmiesHeadless, TheFindAtWaypoint34IsPaidOnce) {
+  const std::string step_to_34 =
+      "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo34\nadvance 20000\n";
+  const PlayRun run = Play(Army(1, 300, 0, 33, 3),
+                       step_to_34 +
+                           "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo33\n"
+                           "advance 20000\n" +
+                           step_to_34);
+  ASSERT_TRUE(run.after.IsObject());
+  EXPECT_EQ(run.after["ArmyWaypointNos"][0].number(), 34);
+  EXPECT_EQ(run.after["ArmyMovesLeft"][0].number(), 0);
+  EXPECT_EQ(run.after["Gold"].number(), run.before["Gold"].number() + 150);
+  EXPECT_EQ(run.after["OreStock"].number(), run.before["OreStock"].number() + 300);
+  EXPECT_EQ(run.after["Waypoint34Find"].number(), 200);
+}
+
+}  // namespace
+}  // namespace valorne
