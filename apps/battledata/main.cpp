@@ -11,6 +11,7 @@
 
 #include "battle/battle_files.h"
 #include "battle_program.h"
+#include "platform/play_folder.h"
 
 namespace {
 
@@ -37,9 +38,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   try {
-    const std::filesystem::path folder = arguments.app_path.empty()
-                                             ? ProgramFolder(argc > 0 ? argv[0] : nullptr)
-                                             : std::filesystem::absolute(arguments.app_path);
+    const std::filesystem::path folder =
+        arguments.app_path.empty()
+            ? PlayFolderFor(ProgramFolder(argc > 0 ? argv[0] : nullptr), "battledata.rx", std::cerr)
+            : std::filesystem::absolute(arguments.app_path);
     FightReport report;
     if (FileResult loaded = LoadAndFightBattle(folder, report); !loaded.ok()) {
       std::cerr << "battledata.rx: no battle fought: " << loaded.message << "\n";

@@ -7,6 +7,7 @@
 
 #include "level/settings_files.h"
 #include "platform/clock.h"
+#include "platform/play_folder.h"
 #include "platform/sdl/offscreen_canvas.h"
 #include "platform/sdl/sdl_services.h"
 #include "platform/sdl/sdl_sound.h"
@@ -77,6 +78,7 @@ int RunHeadless(const SiblingProgram& program, Game& game, const ScreenRegistry&
   ScriptDriver driver(ui, clock, commands, std::cin, std::cout, std::cerr);
   SdlSnapshotMaker shots;
   driver.SetSnapshotMaker(&shots);
+  ui.SetSnapshotMaker(&shots);
   driver.SetSoundLog(&sound);
   ui.SetEventSource(&driver);
   const int code = RunScreen(program, ui);
@@ -101,6 +103,8 @@ int RunInWindow(const SiblingProgram& program, Game& game, const ScreenRegistry&
   Ui ui(game, registry, {clock, sound, *window, services});
   ui.SetDisplaySize(kDisplay);
   game.set_ui(&ui);
+  SdlSnapshotMaker shots;
+  ui.SetSnapshotMaker(&shots);
   WindowLoop loop(ui, *window);
   ui.SetEventSource(&loop);
   const int code = RunScreen(program, ui);
@@ -150,8 +154,10 @@ int RunSibling(const SiblingProgram& program, int argc, char** argv) {
   }
   try {
     Game game;
-    game.AppPath = arguments.app_path.empty() ? ProgramFolder(argc > 0 ? argv[0] : nullptr)
-                                              : arguments.app_path;
+    game.AppPath =
+        arguments.app_path.empty()
+            ? PlayFolderFor(ProgramFolder(argc > 0 ? argv[0] : nullptr), program.name, std::cerr)
+            : arguments.app_path;
     if (program.prepare) program.prepare(game, std::cerr);
     // The pictures of the depth the player chose; a damaged record leaves
     // the default (the menu has already said so and repaired it).

@@ -70,6 +70,7 @@ int RunHeadless(Game& game, const ProgramArguments& arguments) {
   ScriptDriver driver(ui, clock, commands, std::cin, std::cout, std::cerr);
   SdlSnapshotMaker shots;
   driver.SetSnapshotMaker(&shots);
+  ui.SetSnapshotMaker(&shots);
   driver.SetSoundLog(&sound);
   ui.SetEventSource(&driver);
   RegisterGameCommands(commands, game);

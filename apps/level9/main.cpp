@@ -6,6 +6,7 @@
 #include "arguments.h"
 #include "level/dump_save.h"
 #include "level_run.h"
+#include "platform/play_folder.h"
 #include "state/random.h"
 
 int main(int argc, char** argv) {
@@ -25,8 +26,12 @@ int main(int argc, char** argv) {
 
   try {
     Game game;
-    game.AppPath = arguments.app_path.empty() ? ProgramFolder(argc > 0 ? argv[0] : nullptr)
-                                              : std::filesystem::absolute(arguments.app_path);
+    // An installed game plays in the player's own folder when its own
+    // cannot be written; a folder given on the command line is used as is.
+    game.AppPath =
+        arguments.app_path.empty()
+            ? PlayFolderFor(ProgramFolder(argc > 0 ? argv[0] : nullptr), "level9", std::cerr)
+            : std::filesystem::absolute(arguments.app_path);
     if (arguments.seed) game.rng = Random::Seeded(*arguments.seed);
     if (arguments.rnd) game.rng = Random::Constant(*arguments.rnd);
     return arguments.headless ? RunHeadless(game, arguments) : RunInWindow(game, arguments);

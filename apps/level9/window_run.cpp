@@ -5,6 +5,7 @@
 
 #include "level_run.h"
 #include "platform/clock.h"
+#include "platform/sdl/offscreen_canvas.h"
 #include "platform/sdl/sdl_services.h"
 #include "platform/sdl/sdl_sound.h"
 #include "platform/sdl/sdl_window.h"
@@ -22,6 +23,8 @@ int RunInWindow(Game& game, const ProgramArguments& arguments) {
     return 1;
   }
   SdlSoundChannels sound;
+  if (sound.DeviceCount() == 0)
+    std::cerr << "level9: no sound device; the game plays without sound\n";
   SdlServices services(game.AppPath, arguments.dots_per_inch, sound, window.get());
   SteadyClock clock;
   ScreenRegistry registry;
@@ -29,6 +32,8 @@ int RunInWindow(Game& game, const ProgramArguments& arguments) {
   Ui ui(game, registry, {clock, sound, *window, services});
   services.on_display_mode = [&ui](Size size) { ui.SetDisplaySize(size); };
   game.set_ui(&ui);
+  SdlSnapshotMaker shots;
+  ui.SetSnapshotMaker(&shots);
   WindowLoop loop(ui, *window);
   ui.SetEventSource(&loop);
 

@@ -55,7 +55,7 @@ const ControlSpec kMenuControls[] = {
      .visible = false},
     {.name = "AboutTextLbl",
      .kind = ControlKind::Label,
-     .rect = {16, 8, 368, 270},
+     .rect = {16, 0, 368, 150},
      .text = "Valorne\n\n"
              "The ninth county of the campaign: rule it, raise its castle and armies, "
              "and bring down the first of the rival counties.\n\n"
@@ -64,7 +64,22 @@ const ControlSpec kMenuControls[] = {
              "(GPL-3.0-or-later).",
      .parent = kAboutPage,
      .fore = look::kInk,
-     .font_size = 15,
+     .font_size = 12,
+     .align = TextAlign::Centre},
+    // The keys, as every screen answers them.
+    {.name = "KeysLbl",
+     .kind = ControlKind::Label,
+     .rect = {16, 146, 368, 126},
+     .text = "Keys\n"
+             "Escape: close or cancel a screen; on the map, this menu\n"
+             "Return: the screen's OK    F12: a screenshot\n"
+             "F6: quick save    F7: quick load    Arrows: scroll the map\n"
+             "On the map: A army, B blacksmith, C build, D diplomacy,\n"
+             "E end turn, G guard, M messages, P people, R realm,\n"
+             "S science, T taxes, V whole map, W weather",
+     .parent = kAboutPage,
+     .fore = look::kInk,
+     .font_size = 12,
      .align = TextAlign::Centre},
     {.name = "Helper",
      .kind = ControlKind::Label,

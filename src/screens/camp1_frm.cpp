@@ -51,8 +51,14 @@ void Camp1Frm::BindHandlers() {
   // new figures and its cleared (or newly set) status line.
   OnForm(FormEvent::Covered, [this] { RedrawAll(); });
   OnForm(FormEvent::MouseMove, [this] { PointerOverBackground(); });
-  OnForm(FormEvent::KeyDown, [this](const EventArgs& a) { ArrowKey(a); });
-  OnForm(FormEvent::KeyUp, [this](const EventArgs& a) { QuickKey(a); });
+  OnForm(FormEvent::KeyDown, [this](const EventArgs& a) {
+    ArrowKey(a);
+    CommandKey(a, true);
+  });
+  OnForm(FormEvent::KeyUp, [this](const EventArgs& a) {
+    QuickKey(a);
+    CommandKey(a, false);
+  });
 
   // The pointer over anything but a command button or an edge strip counts
   // as the background: scrolling stops and the help goes.

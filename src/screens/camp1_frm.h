@@ -35,6 +35,8 @@ struct MapCommand {
   int building = 0;  // `BuildingBuilt` entry that must be set
 };
 const MapCommand* FindMapCommand(std::string_view control);
+// The key that gives a map command ("A" for ArmyBtn), or empty.
+std::string_view MapCommandKey(std::string_view control);
 
 // The directions of `MapScrollDirection`.
 inline constexpr Byte kNoScroll = 0;
@@ -171,6 +173,10 @@ class Camp1Frm : private Camp1Layout, public Form {
   void MusicTimer_Timer();
   void TooltipsTimer_Timer();
   void QuickKey(const EventArgs& args);
+
+  // camp1_frm_keys.cpp: the commands' single keys.
+  void CommandKey(const EventArgs& args, bool down);
+  void ShowCommandKey(const MapCommand& command);
 
   Byte scroll_direction_ = kNoScroll;
   bool button_hover_active_ = false;

@@ -61,6 +61,7 @@ void Camp1Frm::CommandHover(const MapCommand& command, Control& button) {
   game().live.Helper = {4, static_cast<std::int16_t>(command.help)};
   note_.clear();
   ShowHelper();
+  ShowCommandKey(command);
 }
 
 // The pointer over the background or the map: scrolling stops, the flag and

@@ -232,7 +232,9 @@ MapPreviewFrm::MapPreviewFrm(Game& game, Ui& ui)
     }
   }
   OnForm(FormEvent::Load, [this] { Form_Load(); });
-  OnForm(FormEvent::KeyDown, [this](const EventArgs& a) {
+  // On the way up, as every screen's Escape, so that the map below does not
+  // take the key's release for its own.
+  OnForm(FormEvent::KeyUp, [this](const EventArgs& a) {
     if (a.key == "Escape") Close();
   });
   On("MapImg", FormEvent::Click, &MapPreviewFrm::MapImg_Click);

@@ -115,7 +115,11 @@ TipsFace FaceOf(const Game& game) {
 }
 
 TipsFrm::TipsFrm(Game& game, Ui& ui)
-    : Form(ui, {.name = "TipsFrm", .size = {800, 600}, .controls = kTipsControls}) {
+    : Form(ui, {.name = "TipsFrm",
+                .size = {800, 600},
+                .controls = kTipsControls,
+                .cancel = "Image1",
+                .confirm = "Image1"}) {
   (void)game;
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   OnForm(FormEvent::Activate, [this] { Form_Activate(); });

@@ -40,7 +40,8 @@ bool IsNoticeOnly(int kind) {
 }
 
 MsgFrm::MsgFrm(Game&, Ui& ui)
-    : Form(ui, {.name = "MsgFrm", .size = {kWidth, kHeight}, .controls = kControls}) {
+    : Form(ui,
+           {.name = "MsgFrm", .size = {kWidth, kHeight}, .controls = kControls, .question = true}) {
   OnForm(FormEvent::Load, [this] { Form_Load(); });
   On("OkAniBtn", FormEvent::Click, [this] { Answer(true); });
   On("Noanibtn", FormEvent::Click, [this] { Answer(false); });

@@ -127,7 +127,7 @@ TEST(MapFaults, TheMapUnderAQuestionOfTheEndOfTurnShowsTheNewTurn) {
   const JsonValue before = ParseJson(run.lines[0]);
   const JsonValue under_question = ParseJson(run.lines[2]);
   const JsonValue dump = ParseJson(run.lines[3]);
-  EXPECT_EQ(ControlOf(before, "Helper")["text"].str(), "Taxes: set the tax rate.");
+  EXPECT_EQ(ControlOf(before, "Helper")["text"].str(), "Taxes: set the tax rate.  [T]");
   EXPECT_EQ(run.lines[1], R"(["Camp1Frm", "MsgFrm"])");
   EXPECT_EQ(ControlOf(under_question, "Helper")["text"].str(), "New messages have arrived.");
   EXPECT_EQ(ControlOf(under_question, "GoldLbl")["text"].str(),

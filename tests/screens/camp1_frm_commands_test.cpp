@@ -87,7 +87,9 @@ TEST(Camp1FrmCommands, HoverShowsTheButtonsHelpAndHighlight) {
       Control& b = map[button];
       ASSERT_TRUE(s.ui.PointAt(map, &b));
       EXPECT_TRUE(map.ButtonHoverActive());
-      EXPECT_EQ(map["Helper"].Text(), s.Text({4, static_cast<std::int16_t>(help)}));
+      // The help, and the command's key.
+      EXPECT_EQ(map["Helper"].Text(), s.Text({4, static_cast<std::int16_t>(help)}) + "  [" +
+                                          std::string(MapCommandKey(button)) + "]");
       EXPECT_EQ(b.picture(), std::string(button) + "_hover");
       ASSERT_TRUE(s.ui.PointAt(map, &map["MapSurface"]));
       EXPECT_FALSE(map.ButtonHoverActive());
@@ -97,7 +99,7 @@ TEST(Camp1FrmCommands, HoverShowsTheButtonsHelpAndHighlight) {
     // Straight from one button to the next: the new one's help.
     s.ui.PointAt(map, &map["TaxBtn"]);
     s.ui.PointAt(map, &map["BuildBtn"]);
-    EXPECT_EQ(map["Helper"].Text(), s.Text({4, 10}));
+    EXPECT_EQ(map["Helper"].Text(), s.Text({4, 10}) + "  [C]");
     EXPECT_EQ(map["TaxBtn"].picture(), "TaxBtn");
   });
 }
@@ -115,7 +117,7 @@ TEST(Camp1FrmCommands, TheTooltipFollowsThePointerWhileTheHintLineHoldsText) {
     EXPECT_TRUE(tooltip.top() == pointer.y + 30 || tooltip.rect().bottom() <= pointer.y - 30);
     EXPECT_FALSE(tooltip.rect().Contains(pointer));
     EXPECT_TRUE(Rect({0, 0, 800, 600}).Contains(tooltip.rect()));
-    EXPECT_EQ(map["TooltipLbl"].Text(), s.Text({4, 8}));
+    EXPECT_EQ(map["TooltipLbl"].Text(), s.Text({4, 8}) + "  [S]");
     // Not over a screen opened above the map.
     bool hidden_above = false;
     s.source.on_opened = [&](Form&) {

@@ -231,6 +231,7 @@ TEST(MapPreviewFrm, CloseAndEscapeLeaveTheMapWhereItWas) {
       const Rect before = map["MapSurface"].rect();
       if (std::string_view(way) == "Escape") {
         s.ui.Key("Escape", true);
+        s.ui.Key("Escape", false);
       } else {
         s.ui.ClickOn(preview, &preview[way], MouseButton::Left);
       }

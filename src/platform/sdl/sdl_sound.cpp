@@ -8,6 +8,8 @@
 #include <set>
 #include <string>
 
+#include "platform/sdl/quiet_errors.h"
+
 namespace valorne {
 
 int MixerVolume(int hundredths_db) {
@@ -44,6 +46,9 @@ struct SdlSoundChannels::Impl {
 
 SdlSoundChannels::SdlSoundChannels(Reporter report) : impl_(std::make_unique<Impl>()) {
   impl_->report = std::move(report);
+  // Without a sound card the sound system prints a screenful of its own
+  // errors; the game says in one line that it plays without sound.
+  QuietStandardError quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

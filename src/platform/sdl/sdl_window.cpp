@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/sdl/quiet_errors.h"
 #include "platform/sdl/sdl_canvas.h"
 #include "platform/sdl/sdl_keys.h"
 
@@ -49,6 +50,17 @@ std::optional<MouseButton> ButtonOf(Uint8 button) {
       return std::nullopt;
   }
 }
+
+}  // namespace
+
+bool DriverShowsWindows(std::string_view driver, const char* asked_for) {
+  const bool invisible = driver == "offscreen" || driver == "dummy" || driver == "evdev";
+  // A driver named in the environment is what the caller wants, seen or not
+  // (the tests draw with the invisible one).
+  return !invisible || (asked_for && driver == asked_for);
+}
+
+namespace {
 
 // The largest window of the display's shape that fits the desktop.
 Size WindowSizeFor(Size display) {
@@ -120,8 +132,18 @@ std::optional<InputEvent> SdlWindow::Impl::Convert(const SDL_Event& e, SdlWindow
 }
 
 SdlWindow::SdlWindow(const std::string& title, Size display) : impl_(std::make_unique<Impl>()) {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    throw SdlWindowError(std::string("no display: ") + SDL_GetError());
+  int started = 0;
+  {
+    // The display libraries tried in turn complain on the terminal about
+    // the ones that are not there; the one line below says what matters.
+    QuietStandardError quiet;
+    started = SDL_InitSubSystem(SDL_INIT_VIDEO);
+  }
+  if (started != 0) throw SdlWindowError(std::string("no display: ") + SDL_GetError());
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!DriverShowsWindows(driver ? driver : "", SDL_getenv("SDL_VIDEODRIVER"))) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    throw SdlWindowError("no display (no X11 or Wayland) to show a window on");
   }
   std::string error;
   if (!StartSdlDrawing(&error)) throw SdlWindowError(error);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "platform/window.h"
 
@@ -16,6 +17,11 @@ namespace valorne {
 struct SdlWindowError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// Whether windows made by the video driver SDL picked can be seen: the
+// invisible drivers SDL falls back to without a display count only when the
+// environment asked for them by name (`asked_for`, SDL_VIDEODRIVER).
+bool DriverShowsWindows(std::string_view driver, const char* asked_for);
 
 class SdlWindow : public Window {
  public:

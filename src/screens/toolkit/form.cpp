@@ -45,7 +45,10 @@ Form::Form(Ui& ui, const FormSpec& declared)
       centred_(declared.centred),
       enlarges_(declared.enlarges),
       page_(declared.page),
-      background_(declared.background) {
+      background_(declared.background),
+      cancel_(declared.cancel),
+      confirm_(declared.confirm),
+      question_(declared.question) {
   if (name_.empty()) throw ToolkitError("a form needs a name");
   for (const ControlSpec& c : declared.controls) Create(c);
 }

@@ -44,6 +44,12 @@ struct FormSpec {
   bool enlarges = true;           // enlarged by a quarter in the large screen mode
   bool page = true;               // without a background: a parchment page; false draws none,
                                   // so the screens below show between the controls
+  // The keyboard (see form_keys.h): the control Escape presses and the one
+  // Return presses, when the usual names do not say it; and a question whose
+  // answer matters, which no key answers.
+  std::string_view cancel{};
+  std::string_view confirm{};
+  bool question = false;
 };
 
 class Form {
@@ -126,6 +132,11 @@ class Form {
   bool page() const { return page_; }
   void SetBackground(std::string_view picture);
 
+  // The keyboard's buttons as declared (empty: the usual names decide).
+  const std::string& cancel() const { return cancel_; }
+  const std::string& confirm() const { return confirm_; }
+  bool question() const { return question_; }
+
   // A disabled screen stays on show but takes no pointer or keys (the map
   // while a battle is fought); its timers go on.
   void SetEnabled(bool enabled) { enabled_ = enabled; }
@@ -166,6 +177,9 @@ class Form {
   bool page_;
   double scale_ = 1.0;
   std::string background_;
+  std::string cancel_;
+  std::string confirm_;
+  bool question_ = false;
   bool closed_ = false;
   bool enabled_ = true;
   Control* focus_ = nullptr;

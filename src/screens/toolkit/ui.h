@@ -20,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/input_event.h"
 #include "platform/services.h"
+#include "platform/snapshot.h"
 #include "platform/sound_channels.h"
 #include "platform/window.h"
 #include "screens/toolkit/event_source.h"
@@ -125,6 +126,14 @@ class Ui : public GameUi {
   void Draw(Canvas& canvas);
   std::filesystem::path PictureFolderPath() const;
 
+  // --- Screenshots (F12) ---
+  // Where F12 draws its pictures; none: F12 does nothing.
+  void SetSnapshotMaker(SnapshotMaker* maker) { snapshots_ = maker; }
+  // Draws the open screens into "Screenshots" beside the saves, named by
+  // the date and time; the file written, or empty with the reason on
+  // standard error.
+  std::filesystem::path SaveScreenshot();
+
  private:
   void Place(Form& form);
   void Forget(Form& form);
@@ -147,6 +156,7 @@ class Ui : public GameUi {
   bool pressing_ = false;  // a button is down (on pressed_, or the background)
   MouseButton pressed_button_ = MouseButton::Left;
   bool dirty_ = true;
+  SnapshotMaker* snapshots_ = nullptr;
 };
 
 }  // namespace valorne

@@ -5,6 +5,7 @@
 // background.
 #include "platform/key_names.h"
 #include "screens/toolkit/controls.h"
+#include "screens/toolkit/form_keys.h"
 #include "screens/toolkit/ui.h"
 
 namespace valorne {
@@ -121,7 +122,21 @@ bool Ui::ClickOn(Form& form, Control* control, MouseButton button) {
 
 void Ui::Key(std::string_view name, bool down) {
   Form* form = top();
-  if (!form || !form->enabled()) return;
+  if (!form) return;
+  // A screenshot whatever the screen, even one that takes no keys now.
+  if (down && name == "F12") {
+    SaveScreenshot();
+    return;
+  }
+  if (!form->enabled()) return;
+  // Escape and Return press the screen's cancel and default buttons when
+  // they come up, as the screens that read these keys themselves do.
+  if (!down) {
+    if (Control* button = KeyButton(*form, name)) {
+      ClickOn(*form, button, MouseButton::Left);
+      return;
+    }
+  }
   EventArgs args;
   args.key = std::string(name);
   args.key_code = KeyCode(name).value_or(0);
