@@ -100,11 +100,11 @@ TEST(ArmiesHeadless, SplitThroughTheDialogAndTheMovesAfterIt) {
   };
   for (const Case& c : cases) {
     const PlayRun run = Play(Army(1, 200, 50, 5, 3),
-                         "click Camp1Frm.ArmyCamp1Img\nclick ArmyCampFrm.SplitBtn\n"
-                         "click Camp1Frm.WalkTo6\nselect ArmySplitFrm.ArmyLst 1\n"
-                         "down ArmySplitFrm.UpAniBtn\nadvance " +
-                             std::to_string(c.detach_ms) + "\nup ArmySplitFrm.UpAniBtn\n" +
-                             c.answer + "advance 20000\n");
+                             "click Camp1Frm.ArmyCamp1Img\nclick ArmyCampFrm.SplitBtn\n"
+                             "click Camp1Frm.WalkTo6\nselect ArmySplitFrm.ArmyLst 1\n"
+                             "down ArmySplitFrm.UpAniBtn\nadvance " +
+                                 std::to_string(c.detach_ms) + "\nup ArmySplitFrm.UpAniBtn\n" +
+                                 c.answer + "advance 20000\n");
     ASSERT_TRUE(run.after.IsObject()) << c.what;
     EXPECT_EQ(Numbers(run.after["ArmySizes"]), c.sizes) << c.what;
     EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), c.waypoints) << c.what;
@@ -138,8 +138,8 @@ TEST(ArmiesHeadless, DisbandingTheGarrisonFreesTheCastle) {
   std::vector<std::string> fields = Army(1, 300, 20, 1, 2);
   fields.push_back("GarrisonedArmy=1");
   const PlayRun run = Play(fields,
-                       "click Camp1Frm.Camp1StatusImg\nclick ArmyCampFrm.DisbandBtn\n"
-                       "click ArmyCampFrm.Okanibtn2\n");
+                           "click Camp1Frm.Camp1StatusImg\nclick ArmyCampFrm.DisbandBtn\n"
+                           "click ArmyCampFrm.Okanibtn2\n");
   ASSERT_TRUE(run.after.IsObject());
   EXPECT_EQ(run.after["GarrisonedArmy"].number(), 0);
   EXPECT_EQ(Numbers(run.after["ArmyExists"]), (std::vector<int>{0, 0, 0}));
@@ -152,8 +152,8 @@ TEST(ArmiesHeadless, TheGarrisonLeavesByTheCastleScreen) {
   std::vector<std::string> fields = Army(1, 300, 0, 1, 2);
   fields.push_back("GarrisonedArmy=1");
   const PlayRun run = Play(fields,
-                       "click Camp1Frm.WarBuilding\nclick BuildingFrm.OkAniBtn\n"
-                       "click CastleFrm.UngarisonBtn\nforms\nadvance 20000\n");
+                           "click Camp1Frm.WarBuilding\nclick BuildingFrm.OkAniBtn\n"
+                           "click CastleFrm.UngarisonBtn\nforms\nadvance 20000\n");
   ASSERT_TRUE(run.after.IsObject());
   EXPECT_EQ(run.after["GarrisonedArmy"].number(), 0);
   EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
@@ -187,10 +187,10 @@ TEST(ArmiesHeadless, TheFindAtWaypoint34IsPaidOnce) {
   const std::string step_to_34 =
       "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo34\nadvance 20000\n";
   const PlayRun run = Play(Army(1, 300, 0, 33, 3),
-                       step_to_34 +
-                           "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo33\n"
-                           "advance 20000\n" +
-                           step_to_34);
+                           step_to_34 +
+                               "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo33\n"
+                               "advance 20000\n" +
+                               step_to_34);
   ASSERT_TRUE(run.after.IsObject());
   EXPECT_EQ(run.after["ArmyWaypointNos"][0].number(), 34);
   EXPECT_EQ(run.after["ArmyMovesLeft"][0].number(), 0);

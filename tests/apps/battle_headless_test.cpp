@@ -13,12 +13,9 @@ namespace {
 
 using testing::GameFolder;
 using testing::JsonValue;
+using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
-
-long Number(const JsonValue& dump, const std::string& key) {
-  return static_cast<long>(dump[key].number());
-}
 
 // The armies and the enemy forces of a dump, as written.
 std::string Forces(const std::string& dump) {

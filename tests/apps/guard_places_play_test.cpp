@@ -13,8 +13,10 @@
 namespace valorne {
 namespace {
 
+using testing::Element;
 using testing::GameFolder;
 using testing::JsonValue;
+using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
 
@@ -41,13 +43,6 @@ std::map<std::string, JsonValue> Controls(const std::string& line) {
   const JsonValue screen = ParseJson(line);
   for (const JsonValue& c : screen["controls"].array()) by_name.emplace(c["name"].str(), c);
   return by_name;
-}
-
-long Number(const JsonValue& dump, const std::string& key) {
-  return static_cast<long>(dump[key].number());
-}
-long Element(const JsonValue& dump, const std::string& key, int index) {
-  return static_cast<long>(dump[key][static_cast<std::size_t>(index)].number());
 }
 
 // The assassins at their price and one gold short: the order is given or

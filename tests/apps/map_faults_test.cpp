@@ -16,6 +16,7 @@
 namespace valorne {
 namespace {
 
+using testing::Element;
 using testing::GameFolder;
 using testing::JsonValue;
 using testing::Outcome;
@@ -46,10 +47,6 @@ const JsonValue& ControlOf(const JsonValue& screen, const std::string& name) {
     if (c["name"].str() == name) return c;
   }
   throw std::out_of_range(name + " is not on " + screen["name"].str());
-}
-
-long Element(const JsonValue& dump, const std::string& key, int index) {
-  return static_cast<long>(dump[key][static_cast<std::size_t>(index)].number());
 }
 
 Outcome RunPrepared(const std::vector<std::string>& fields, const std::string& script) {

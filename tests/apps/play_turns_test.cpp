@@ -9,8 +9,10 @@
 namespace valorne {
 namespace {
 
+using testing::Element;
 using testing::GameFolder;
 using testing::JsonValue;
+using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
 
@@ -46,13 +48,6 @@ std::string FiveTurns() {
   std::string script = kFirstTurn;
   for (int i = 0; i < 3; ++i) script += kNextTurn;
   return script + kTitheTurn;
-}
-
-long Number(const JsonValue& dump, const std::string& key) {
-  return static_cast<long>(dump[key].number());
-}
-long Element(const JsonValue& dump, const std::string& key, int index) {
-  return static_cast<long>(dump[key][static_cast<std::size_t>(index)].number());
 }
 
 TEST(PlayTurns, OrdersOfTheFirstTurnHoldThroughFiveEndsOfTurn) {

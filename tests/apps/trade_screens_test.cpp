@@ -14,12 +14,9 @@ namespace {
 
 using testing::GameFolder;
 using testing::JsonValue;
+using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
-
-long Number(const JsonValue& dump, const std::string& key) {
-  return static_cast<long>(dump[key].number());
-}
 
 std::map<std::string, std::string> Texts(const JsonValue& shown) {
   std::map<std::string, std::string> texts;

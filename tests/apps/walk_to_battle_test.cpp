@@ -15,10 +15,8 @@ namespace {
 using testing::CountyPlayer;
 using testing::GameFolder;
 using testing::JsonValue;
+using testing::Number;
 
-long Number(const JsonValue& dump, const std::string& key) {
-  return static_cast<long>(dump[key].number());
-}
 long First(const JsonValue& dump, const std::string& key) {
   return static_cast<long>(dump[key][std::size_t{0}].number());
 }

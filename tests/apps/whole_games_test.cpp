@@ -16,10 +16,7 @@ namespace {
 using testing::CountyPlayer;
 using testing::GameFolder;
 using testing::JsonValue;
-
-long Number(const JsonValue& dump, const std::string& key) {
-  return static_cast<long>(dump[key].number());
-}
+using testing::Number;
 
 // A fresh game at NORMAL, without the fades so that clicks act at once.
 void NewNormalGame(const GameFolder& folder) {

@@ -41,4 +41,12 @@ struct JsonValue {
 // (including anything after the value).
 JsonValue ParseJson(std::string_view text);
 
+// A number of a `dump` line, and element `index` (from 0) of an array in it.
+inline long Number(const JsonValue& dump, std::string_view key) {
+  return static_cast<long>(dump[key].number());
+}
+inline long Element(const JsonValue& dump, std::string_view key, int index) {
+  return static_cast<long>(dump[key][static_cast<std::size_t>(index)].number());
+}
+
 }  // namespace valorne::testing
