@@ -71,6 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ScriptCommands commands;
   ScriptDriver driver(ui, clock, commands, script, out, err);
   driver.SetSoundLog(&sound);
+  // A screen awaited that never comes would hold each input for 20 s.
+  driver.SetAwaitCeilingMs(50);
   ui.SetEventSource(&driver);
   RegisterGameCommands(commands, game);
   (void)RunLevel(game, ui, services, nullptr);

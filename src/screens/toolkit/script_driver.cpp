@@ -1,5 +1,6 @@
 #include "screens/toolkit/script_driver.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <limits>
@@ -167,9 +168,10 @@ ScriptResult ScriptDriver::Advance(const ScriptArgs& args) {
 
 ScriptResult ScriptDriver::Await(const ScriptArgs& args) {
   ExpectWords(args, 1, 2, "await FORM [MS]");
-  const long long limit = args.size() > 1
+  const long long asked = args.size() > 1
                               ? ParseNumber(args[1], 0, 24LL * 60 * 60 * 1000, "the time to wait")
                               : kAwaitDefaultMs;
+  const long long limit = std::min(asked, await_ceiling_ms_);
   pending_await_ =
       PendingAwait{args[0], std::chrono::steady_clock::now() + std::chrono::milliseconds(limit),
                    limit, line_number_, false};

@@ -60,6 +60,9 @@ class ScriptDriver : public EventSource {
   // Where "shot" draws (none: "shot" is refused); where "sounds" looks.
   void SetSnapshotMaker(SnapshotMaker* maker) { snapshots_ = maker; }
   void SetSoundLog(const RecordedSoundChannels* sounds) { sounds_ = sounds; }
+  // The longest any "await" may wait in real time, whatever the script
+  // asks: for callers that cannot wait, such as the fuzzer.
+  void SetAwaitCeilingMs(long long ms) { await_ceiling_ms_ = ms; }
 
   // Reads and runs the next command.
   void Pump() override;
@@ -91,6 +94,7 @@ class ScriptDriver : public EventSource {
   SnapshotMaker* snapshots_ = nullptr;
   const RecordedSoundChannels* sounds_ = nullptr;
   int line_number_ = 0;
+  long long await_ceiling_ms_ = 24LL * 60 * 60 * 1000;
   // The wait of "await": the screen, when it gives up, the line that asked,
   // and whether the screen has come.
   struct PendingAwait {

@@ -78,6 +78,15 @@ TEST(ScriptDriver, RefusalsAndEndsGiveTheirExitCodes) {
   }
 }
 
+// A caller that cannot wait (the fuzzer) caps every await: a screen that
+// never comes ends the script at the ceiling, not after the 20 s asked.
+TEST(ScriptDriver, AnAwaitStopsAtTheCeilingItsCallerSet) {
+  MapScript s("await TipsFrm.Image1\n");
+  s.driver.SetAwaitCeilingMs(20);
+  EXPECT_EQ(s.Run("Camp1Frm"), kScriptAwaitTimedOut);
+  EXPECT_EQ(s.err.str(), "line 1: TipsFrm.Image1 did not come within 20 ms");
+}
+
 TEST(ScriptDriver, ModalScreensReadTheScriptThemselves) {
   MapScript s(
       "click Camp1Frm.EndTurnBtn\n"
