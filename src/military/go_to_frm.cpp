@@ -18,9 +18,9 @@ constexpr int kArmyListText = 158;  // 4/158: the three armies' names
 constexpr Byte kBeforeTheGate = 2;
 constexpr int kSealTop = kHeight - kSealSize - 36;
 
-constexpr ControlSpec InPanel(ControlSpec spec) {
-  spec.parent = "GoToPic";
-  return spec;
+constexpr ControlSpec InPanel(ControlSpec control) {
+  control.parent = "GoToPic";
+  return control;
 }
 
 const ControlSpec kControls[] = {
