@@ -270,9 +270,10 @@ TEST(WholeGames, TheLordWinsByTradeTheForgeAndTheStorm) {
         Number(county, "Bows") >= 1000 - soldiers + 20) {
       home_army = player.Recruit({"ArcherBtn"});
     }
-    if (!player.EndTurn()) break;
+    const bool goes_on = player.EndTurn();
     const JsonValue after = player.level().Dump();
     Watch(after);
+    if (!goes_on) break;
     if (Number(after, "BattleStatus") == 1) {
       player.level().Do("await ResultsFrm");
       const JsonValue results = player.level().Dump();
@@ -300,16 +301,21 @@ TEST(WholeGames, TheLordWinsByTradeTheForgeAndTheStorm) {
   EXPECT_GE(end["Morale"].number(), 75);
   EXPECT_FALSE(Lost(end));
   ASSERT_EQ(player.level().Top(), "TipsFrm");
-  // The objectives screen on its victory face: only "next" goes on.
+  // The objectives screen on its victory face: the four objectives in green,
+  // and only "next" goes on.
   const JsonValue tips = testing::ParseJson(player.level().Ask("show TipsFrm"));
+  int met = 0;
   for (const JsonValue& c : tips["controls"].array()) {
     const std::string name = c["name"].str();
     if (name == "NextLbl") {
       EXPECT_TRUE(c["visible"].boolean());
     } else if (name == "Image1" || name == "Image4") {
       EXPECT_FALSE(c["visible"].boolean()) << name;
+    } else if (name.rfind("TipLbl(", 0) == 0 && name < "TipLbl(5)") {
+      met += c["colour"].str() == "#009632";
     }
   }
+  EXPECT_EQ(met, 4);
   player.level().Do("click TipsFrm.NextLbl");
   EXPECT_EQ(player.level().Finish(), 0) << player.level().Errors();
   EXPECT_EQ(Started(player.level().Errors()),
