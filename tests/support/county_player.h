@@ -19,8 +19,8 @@ class CountyPlayer {
 
   LevelPlayer& level() { return level_; }
   // Answers the trade post's demand (kind 1) with a gift of ten grain
-  // instead of refusing it: a gift, however small, spares the county the
-  // refusal's loss of morale, nobility and religion.
+  // instead of refusing it: a gift, however small, spares the county what a
+  // refusal costs in happiness, morale, nobility and religion.
   void GiveWhenAsked() { refused_.erase(1); }
   // Question kinds this player refuses besides the ones every player
   // refuses (the gifts and the trade post's demand): a poor county refuses
