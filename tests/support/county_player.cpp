@@ -54,6 +54,11 @@ bool CountyPlayer::Answer(const std::string& top) {
     level_.Do(refused_.count(kind) != 0 ? "click MsgFrm.Noanibtn" : "click MsgFrm.OkAniBtn");
   } else if (top == "ResultsFrm") {
     level_.Do("click ResultsFrm.OkAniBtn");
+  } else if (top == "GarryFrm") {
+    // The trade post's demand accepted: ten grain for the people.
+    level_.Do("down GarryFrm.CropsUpAniBtn");
+    level_.Do("up GarryFrm.CropsUpAniBtn");
+    level_.Do("click GarryFrm.OkAniBtn");
   } else {
     return false;
   }

@@ -18,6 +18,10 @@ class CountyPlayer {
       : level_(folder, arguments) {}
 
   LevelPlayer& level() { return level_; }
+  // Answers the trade post's demand (kind 1) with a gift of ten grain
+  // instead of refusing it: a gift, however small, spares the county what a
+  // refusal costs in happiness, morale, nobility and religion.
+  void GiveWhenAsked() { refused_.erase(1); }
   // Question kinds this player refuses besides the ones every player
   // refuses (the gifts and the trade post's demand): a poor county refuses
   // the lord's feast (4) and the pilgrimage (5) that cost gold.
@@ -38,6 +42,36 @@ class CountyPlayer {
   // Sells at the trade post what a hold of `ms` on each good's button puts
   // into the deal.
   void Sell(const std::vector<std::string>& goods, int ms);
+
+  // The lord's orders on the county's screens (county_player_economy.cpp).
+  //
+  // Moves the rate on the tax screen to `rate` percent (steps of ten).
+  void SetTaxRate(int rate);
+  // Staffs work place `place` (1..5) of the "Wood", "Stone" or "Ore" works.
+  void StaffWorkPlace(const std::string& works, int place);
+  // Buys ten grain and ten meat at the trade post: taxes come in only while
+  // both are in store, and any food in store feeds the whole county at the
+  // end of the turn.
+  void BuyTheTurnsFood();
+  // Ticks again the food boxes of the people screen that an empty store
+  // cleared.
+  void FeedThePeople();
+  // Starts the research of the next farming level, when the county can pay.
+  void StartResearch();
+  // Orders the building of the build screen's `button` ("BaracksBtn"...).
+  void Build(const std::string& button);
+  // Gives the blacksmith the standing order of `item` ("BowBtn"...).
+  void Forge(const std::string& item);
+  // Raises, type after type (the recruiting screen's buttons), every soldier
+  // the armoury and the idle people allow, and forms them into a new army at
+  // the castle; false when no army was formed.
+  bool Recruit(const std::vector<std::string>& types);
+  // Combines every army that stands on army `army`'s waypoint into it.
+  void CombineArmies(int army);
+  // Places the standing order with the market for `percent` of its ore offer
+  // every turn (the diplomacy screen's trade page).
+  void BuyOreFromTheMarket(int percent);
+
   // Right-clicks army `army` and clicks the marker of `waypoint`; then lets
   // the walk end. The screen on top afterwards.
   std::string Walk(int army, int waypoint);
