@@ -152,6 +152,9 @@ class Camp1Frm : private Camp1Layout, public Form {
   void StartWalk();
   void ArmyTimer_Timer();
   void ArmyMoved(bool arrived);
+  // The walking army arrives at once (the turn ends only with every army
+  // standing).
+  void FinishWalk();
   void ShowSelector();
 
   // camp1_frm_scroll.cpp: scrolling the map.

@@ -150,6 +150,20 @@ void Camp1Frm::ArmyTimer_Timer() {
   }
 }
 
+void Camp1Frm::FinishWalk() {
+  Game& g = game();
+  const int army = g.state.SelectedArmy;
+  Control* sprite = army >= 1 && army <= 3 ? Find(SpriteOf(army)) : nullptr;
+  ui().timer("ArmyTimer").SetEnabled(false);
+  walk_step_ = {};
+  if (!sprite) {
+    g.live.ArmyWalking = false;
+    return;
+  }
+  sprite->Move(walk_goal_.x, walk_goal_.y);
+  ArmyMoved(true);
+}
+
 // Before each step the selector leaves the army; on arrival the army spends
 // its move and stands facing the way it walked.
 void Camp1Frm::ArmyMoved(bool arrived) {

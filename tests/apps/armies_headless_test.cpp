@@ -199,5 +199,66 @@ TEST(ArmiesHeadless, TheFindAtWaypoint34IsPaidOnce) {
   EXPECT_EQ(run.after["Waypoint34Find"].number(), 200);
 }
 
+// Escape on the army camp: while the disband is asked it answers "no" and
+// the camp stays; otherwise it leaves the camp as its close seal does, the
+// hidden "no" seal notwithstanding. Return is the close seal.
+TEST(ArmiesHeadless, EscapeAndReturnOnTheArmyCamp) {
+  struct Case {
+    const char* keys;
+    const char* forms;
+  };
+  const Case cases[] = {
+      {"key Escape down\nkey Escape up\n", R"(["Camp1Frm"])"},
+      {"key Return down\nkey Return up\n", R"(["Camp1Frm"])"},
+      {"click ArmyCampFrm.DisbandBtn\nkey Escape down\nkey Escape up\n",
+       R"(["Camp1Frm", "ArmyCampFrm"])"},
+      {"click ArmyCampFrm.DisbandBtn\nkey Escape down\nkey Escape up\n"
+       "key Escape down\nkey Escape up\n",
+       R"(["Camp1Frm"])"},
+  };
+  for (const Case& c : cases) {
+    const PlayRun run = Play(Army(1, 200, 0, 5, 3),
+                             std::string("click Camp1Frm.ArmyCamp1Img\n") + c.keys + "forms\n");
+    ASSERT_GE(run.lines.size(), 3u) << c.keys;
+    EXPECT_EQ(run.lines[run.lines.size() - 2], c.forms) << c.keys;
+    EXPECT_EQ(Numbers(run.after["ArmyExists"]), (std::vector<int>{-1, 0, 0})) << c.keys;
+  }
+}
+
+// An army on the march when the turn ends arrives first: its step is paid
+// from the turn that ends, and the new turn gives it all its moves. The
+// load dialog waits until the army has arrived.
+TEST(ArmiesHeadless, TheMarchEndsBeforeTheTurnAndTheLoadWaitsForIt) {
+  std::vector<std::string> fields = Army(1, 200, 0, 5, 3);
+  fields.push_back("Morale=90");
+  const std::string march = "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo6\n";
+  const PlayRun turn = Play(fields, march +
+                                        "click Camp1Frm.EndTurnBtn\nadvance 3000\n"
+                                        "click MessagesFrm.OkAniBtn\n");
+  ASSERT_TRUE(turn.after.IsObject());
+  EXPECT_EQ(turn.after["Turn"].number(), turn.before["Turn"].number() + 1);
+  EXPECT_EQ(Numbers(turn.after["ArmyWaypointNos"]), (std::vector<int>{6, 0, 0}));
+  EXPECT_EQ(Numbers(turn.after["ArmyMovesLeft"]), (std::vector<int>{3, 0, 0}));
+  EXPECT_FALSE(turn.after["ArmyWalking"].boolean());
+
+  const PlayRun load = Play(fields, march +
+                                        "key Escape down\nkey Escape up\n"
+                                        "click MenuFrm.LoadGameLbl\n"
+                                        "type LoadGameFrm.FileNameTxt FirstSave\n"
+                                        "click LoadGameFrm.OkAniBtn\nshow LoadGameFrm\n"
+                                        "advance 3000\nclick LoadGameFrm.OkAniBtn\n"
+                                        "click MsgBoxFrm.OkAniBtn\nforms\n");
+  ASSERT_EQ(load.lines.size(), 4u) << load.outcome.err;
+  std::string hint;
+  const JsonValue dialog = ParseJson(load.lines[1]);
+  for (const JsonValue& c : dialog["controls"].array()) {
+    if (c["name"].str() == "Helper") hint = c["text"].str();
+  }
+  EXPECT_EQ(hint, "An army is on the march: wait until it has arrived.");
+  EXPECT_EQ(load.lines[2], R"(["Camp1Frm"])");
+  // The first save's county, its army at the muster point.
+  EXPECT_EQ(Numbers(load.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
+}
+
 }  // namespace
 }  // namespace valorne
