@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
+#include <map>
 
 #include "support/json_reader.h"
 #include "support/level9_run.h"
@@ -258,6 +259,28 @@ TEST(ArmiesHeadless, TheMarchEndsBeforeTheTurnAndTheLoadWaitsForIt) {
   EXPECT_EQ(load.lines[2], R"(["Camp1Frm"])");
   // The first save's county, its army at the muster point.
   EXPECT_EQ(Numbers(load.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
+}
+
+// The pointer over an army: its soldiers and moves and the county's morale
+// on the status bar, and on the hint line what an army is and does.
+TEST(ArmiesHeadless, TheArmyUnderThePointerShowsItsStrength) {
+  std::vector<std::string> fields = Army(1, 200, 50, 5, 3);
+  for (const std::string& f : Army(2, 700, 0, 7, 1)) fields.push_back(f);
+  fields.push_back("Morale=80");
+  const PlayRun run = Play(fields,
+                           "move Camp1Frm.ArmyCamp1Img\nshow Camp1Frm\n"
+                           "move Camp1Frm.ArmyCamp2Img\nshow Camp1Frm\n");
+  ASSERT_EQ(run.lines.size(), 4u) << run.outcome.err;
+  const std::pair<std::string, std::string> expected[] = {{"250", "3 / 3"}, {"700", "1 / 3"}};
+  for (int army = 0; army < 2; ++army) {
+    const JsonValue map = ParseJson(run.lines[static_cast<std::size_t>(army) + 1]);
+    std::map<std::string, std::string> text;
+    for (const JsonValue& c : map["controls"].array()) text[c["name"].str()] = c["text"].str();
+    EXPECT_EQ(text["ArmyNumLbl"], expected[army].first) << army + 1;
+    EXPECT_EQ(text["WalkLbl"], expected[army].second) << army + 1;
+    EXPECT_EQ(text["MoralLbl"], "80") << army + 1;
+    EXPECT_EQ(text["Helper"], "Your army. Click: its camp; right-click: where it can march.");
+  }
 }
 
 }  // namespace
