@@ -183,7 +183,7 @@ void Camp1Frm::RedrawForces() {
     if (Control* sprite = Find(Numbered("ArmyCamp", army) + "Img")) {
       sprite->SetVisible(IsTrue(s.ArmyExists[army]));
     }
-    if (!game().live.ArmyWalking || army != s.SelectedArmy) PlaceArmyMarker(army);
+    if (!game().live.ArmyWalking || army != walk_army_) PlaceArmyMarker(army);
   }
   ShowSelector();
   RedrawRivalCamps();

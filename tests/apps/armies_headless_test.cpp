@@ -261,6 +261,29 @@ TEST(ArmiesHeadless, TheMarchEndsBeforeTheTurnAndTheLoadWaitsForIt) {
   EXPECT_EQ(Numbers(load.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
 }
 
+// Another army's camp opened while the first walks: the walk goes on with
+// the army that walks, which pays its step; the other stays where it stood.
+TEST(ArmiesHeadless, AnotherArmyChosenWhileOneWalks) {
+  std::vector<std::string> fields = Army(1, 200, 0, 5, 3);
+  for (const std::string& f : Army(2, 100, 0, 7, 3)) fields.push_back(f);
+  const PlayRun run = Play(fields,
+                           "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo6\n"
+                           "click Camp1Frm.ArmyCamp2Img\nclick ArmyCampFrm.OkAniBtn\n"
+                           "advance 5000\nshow Camp1Frm\n");
+  ASSERT_EQ(run.lines.size(), 3u) << run.outcome.err;
+  EXPECT_EQ(run.after["SelectedArmy"].number(), 2);
+  EXPECT_FALSE(run.after["ArmyWalking"].boolean());
+  EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), (std::vector<int>{6, 7, 0}));
+  EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), (std::vector<int>{2, 3, 0}));
+  const JsonValue map = ParseJson(run.lines[1]);
+  std::map<std::string, int> top;
+  for (const JsonValue& c : map["controls"].array()) {
+    top[c["name"].str()] = static_cast<int>(c["top"].number());
+  }
+  EXPECT_EQ(top["ArmyCamp1Img"], top["WalkTo6"] - 25);
+  EXPECT_EQ(top["ArmyCamp2Img"], top["WalkTo7"] - 25);
+}
+
 // The pointer over an army: its soldiers and moves and the county's morale
 // on the status bar, and on the hint line what an army is and does.
 TEST(ArmiesHeadless, TheArmyUnderThePointerShowsItsStrength) {
