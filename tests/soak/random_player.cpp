@@ -74,6 +74,7 @@ bool IsWayOut(const std::string& target) {
   return std::find(std::begin(kWaysOut), std::end(kWaysOut), target) != std::end(kWaysOut);
 }
 // The lost level's replay button and its caption.
+constexpr long kMostActionsBetweenTurns = 5000;
 bool IsReplay(const std::string& target) {
   return target == "TipsFrm.Image3" || target == "TipsFrm.ReplayLbl";
 }
@@ -132,8 +133,8 @@ class Soak {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     std::cout << "soak: seed " << o_.seed << ", " << actions_ << " actions, " << turns_
               << " ends of turn, " << saves_checked_ << " saves reloaded, " << loads_ << " loads, "
-              << replays_ << " lost levels replayed, " << restarts_ << " restarts, "
-              << static_cast<long>(seconds) << " s\n";
+              << replays_ << " lost levels replayed, " << won_ << " won, " << restarts_
+              << " restarts, " << static_cast<long>(seconds) << " s\n";
     return JudgeMemory() ? 0 : 1;
   }
 
@@ -186,13 +187,23 @@ class Soak {
     if (!top) return Ended();
     const std::string form = (*top)["name"].str();
     if (form == "Camp1Frm" && wants_turn_end_) return EndTurn();
+    // A screen the player cannot leave, or a map never reached again.
+    if (turns_ < o_.turns && actions_ - actions_at_last_turn_ > kMostActionsBetweenTurns) {
+      problem_ = "no end of turn in " + std::to_string(kMostActionsBetweenTurns) +
+                 " actions; the top screen is " + form;
+      return false;
+    }
     ++actions_;
     if (actions_ % 10 == 0 && turns_ < o_.turns) wants_turn_end_ = true;
     const int choice = std::uniform_int_distribution<int>(0, 99)(random_);
     std::vector<const JsonValue*> usable, boxes;
+    std::string way_out;
     for (const JsonValue& c : (*top)["controls"].array()) {
       if (!c["visible"].boolean() || !c["enabled"].boolean()) continue;
-      if (IsWayOut(form + "." + c["name"].str())) continue;
+      if (IsWayOut(form + "." + c["name"].str())) {
+        way_out = form + "." + c["name"].str();
+        continue;
+      }
       usable.push_back(&c);
       const std::string& kind = c["kind"].str();
       if (kind == "textbox") boxes.push_back(&c);
@@ -201,6 +212,13 @@ class Soak {
       return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random_)];
     };
     const auto aim = [&](const JsonValue* c) { return form + "." + (*c)["name"].str(); };
+    if (usable.empty() && !way_out.empty()) {
+      // Nothing but a way out: the level is won, and the player goes on to
+      // the next program. The level is started again.
+      ++won_;
+      Send("click " + way_out);
+      return true;
+    }
     if (choice < 8 && !boxes.empty()) {
       Send("type " + aim(pick(boxes)) + " " + HostileText(random_));
     } else if (choice < 16) {
@@ -282,6 +300,7 @@ class Soak {
     if (!after) return Ended();
     if ((*after)["Turn"].number() == (*before)["Turn"].number()) return true;
     ++turns_;
+    actions_at_last_turn_ = actions_;
     if (turns_ % o_.sample_every == 0) SampleMemory();
     for (const Range& r : kClamped) {
       const double v = (*after)[r.field].number();
@@ -395,6 +414,7 @@ class Soak {
   std::deque<std::string> history_;
   std::string problem_;
   long actions_ = 0, turns_ = 0, saves_checked_ = 0, restarts_ = 0, loads_ = 0, replays_ = 0;
+  long won_ = 0, actions_at_last_turn_ = 0;
   std::vector<MemoryCurve> curves_;  // one for each level process
   bool wants_turn_end_ = false;
 };
