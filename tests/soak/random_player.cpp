@@ -9,8 +9,9 @@
 // over thousands of turns: the player never takes a way out of the level
 // (the exit and save-and-exit entries, the menu and next buttons of the
 // objectives page), and a lost level goes on as a player's would, through
-// the replay button of the defeat page. Should the program end by itself
-// all the same, it is started again and the restart counted.
+// the replay button of the defeat page. A won level, whose page offers
+// only the way on, ends the program; it is then started again and the
+// restart counted, as it is should the program end in any other way.
 //
 // The level's resident memory (VmRSS, VmHWM) is sampled at the start, every
 // few ends of turn and at the end, and printed; memory that grows after the
