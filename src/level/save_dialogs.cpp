@@ -17,6 +17,11 @@ DialogResult Refuse(std::string problem) {
   return {false, std::move(problem)};
 }
 
+// A save made while an army walks would hold it at its goal with its step
+// not yet paid; a load would land the walk in another county. Both wait, as
+// the quick save and quick load do.
+constexpr const char* kArmyOnTheMarch = "an army is on the march: wait until it has arrived";
+
 DialogResult RefuseProtected(Game& game) {
   game.ui().ShowMessage(1, kProtectedNameMessage);
   return {};
@@ -27,6 +32,7 @@ DialogResult RefuseProtected(Game& game) {
 DialogResult SaveDialogOk(Game& game, SaveDialogFields& fields) {
   if (IsProtectedSaveName(fields.FileNameTxt)) return RefuseProtected(game);
   if (fields.FileNameTxt.empty()) return {};
+  if (game.live.ArmyWalking) return Refuse(kArmyOnTheMarch);
   if (FileResult saved = SaveToFile(game, fields.FileNameTxt); !saved.ok()) {
     return Refuse(saved.message);
   }
@@ -86,6 +92,7 @@ DialogResult LoadDialogDelete(Game& game, LoadDialogFields& fields) {
 
 DialogResult LoadDialogOk(Game& game, LoadDialogFields& fields) {
   if (fields.FileNameTxt.empty()) return {};
+  if (game.live.ArmyWalking) return Refuse(kArmyOnTheMarch);
   LoadResult loaded = LoadFromFile(game, fields.FileNameTxt);
   if (loaded.outcome == LoadOutcome::Failed) return Refuse(loaded.message);
   fields = LoadDialogFields{};

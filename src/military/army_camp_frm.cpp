@@ -135,6 +135,18 @@ ArmyCampFrm::ArmyCampFrm(Game&, Ui& ui)
   On("SplitBtn", FormEvent::Click, &ArmyCampFrm::SplitBtn_Click);
   On("CombineBtn", FormEvent::Click, &ArmyCampFrm::CombineBtn_Click);
   On("OkAniBtn", FormEvent::Click, [this] { Close(); });
+  OnForm(FormEvent::KeyUp, [this](const EventArgs& a) { Form_KeyUp(a); });
+}
+
+// Escape answers the disband's question "no" while it is asked, and
+// otherwise leaves the screen as its close seal does; Return is the close
+// seal.
+void ArmyCampFrm::Form_KeyUp(const EventArgs& args) {
+  if (args.key == "Escape" && (*this)["Noanibtn"].Active()) {
+    Noanibtn_Click();
+  } else if (args.key == "Escape" || args.key == "Return") {
+    Close();
+  }
 }
 
 void ArmyCampFrm::Form_Load() {

@@ -15,6 +15,7 @@ class ArmyCampFrm : public Form {
 
  private:
   void Form_Load();
+  void Form_KeyUp(const EventArgs& args);
   void ArmyLst_Click();
   void DisbandBtn_Click();
   void Okanibtn2_Click();

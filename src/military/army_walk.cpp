@@ -115,11 +115,15 @@ WalkResult OrderWalk(Game& game, int n) {
 }
 
 void ArmyArrived(Game& game) {
+  ArmyArrived(game, game.state.SelectedArmy);
+}
+
+void ArmyArrived(Game& game, int army) {
   GameState& s = game.state;
-  if (!ArmySelected(s)) return;
-  Byte& moves = s.ArmyMovesLeft[s.SelectedArmy];
+  if (army < 1 || army > 3) return;
+  Byte& moves = s.ArmyMovesLeft[army];
   if (moves > 0) --moves;
-  game.live.ArmyFacings[s.SelectedArmy] = s.ArmyFacing;
+  game.live.ArmyFacings[army] = s.ArmyFacing;
 }
 
 WalkResult LeaveCastle(Game& game) {

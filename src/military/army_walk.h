@@ -28,6 +28,9 @@ WalkResult OrderWalk(Game& game, int n);
 
 // The walk has reached its waypoint: the selected army spends a move.
 void ArmyArrived(Game& game);
+// The walk of `army` has reached its waypoint: the army spends a move (the
+// player may have selected another army while it walked).
+void ArmyArrived(Game& game, int army);
 
 // The remote site at a waypoint (1 the dolmen at 18, 2 the statue at 29, 3
 // the chapel at 42, the numbering of the scouts' targets), or 0.

@@ -152,6 +152,9 @@ class Camp1Frm : private Camp1Layout, public Form {
   void StartWalk();
   void ArmyTimer_Timer();
   void ArmyMoved(bool arrived);
+  // The walking army arrives at once (the turn ends only with every army
+  // standing).
+  void FinishWalk();
   void ShowSelector();
 
   // camp1_frm_scroll.cpp: scrolling the map.
@@ -188,6 +191,7 @@ class Camp1Frm : private Camp1Layout, public Form {
   MapPoint walk_goal_;  // where the walking army's sprite stops
   MapPoint walk_step_;  // its step each tick
   int walk_ticks_ = 0;  // ticks of this walk so far
+  int walk_army_ = 0;   // the army that walks (another may be selected meanwhile)
 };
 
 }  // namespace valorne

@@ -114,6 +114,7 @@ void Camp1Frm::StartWalk() {
   const int ticks = std::max(1, static_cast<int>(std::ceil(std::hypot(dx, dy) / kWalkStep)));
   walk_step_ = {dx / ticks + Sign(dx % ticks), dy / ticks + Sign(dy % ticks)};
   walk_ticks_ = 0;
+  walk_army_ = army;
   g.live.ArmyWalking = true;
   sprite->SetPicture("ArmyWalkRes" + std::to_string(army));
   sprite->BringToFront();
@@ -126,7 +127,7 @@ void Camp1Frm::StartWalk() {
 // One tick of the walk: the next picture of the facing, then a step.
 void Camp1Frm::ArmyTimer_Timer() {
   Game& g = game();
-  const int army = g.state.SelectedArmy;
+  const int army = walk_army_;
   Control* sprite = army >= 1 && army <= 3 ? Find(SpriteOf(army)) : nullptr;
   if (!sprite) {
     ui().timer("ArmyTimer").SetEnabled(false);
@@ -150,6 +151,20 @@ void Camp1Frm::ArmyTimer_Timer() {
   }
 }
 
+void Camp1Frm::FinishWalk() {
+  Game& g = game();
+  const int army = walk_army_;
+  Control* sprite = army >= 1 && army <= 3 ? Find(SpriteOf(army)) : nullptr;
+  ui().timer("ArmyTimer").SetEnabled(false);
+  walk_step_ = {};
+  if (!sprite) {
+    g.live.ArmyWalking = false;
+    return;
+  }
+  sprite->Move(walk_goal_.x, walk_goal_.y);
+  ArmyMoved(true);
+}
+
 // Before each step the selector leaves the army; on arrival the army spends
 // its move and stands facing the way it walked.
 void Camp1Frm::ArmyMoved(bool arrived) {
@@ -158,7 +173,7 @@ void Camp1Frm::ArmyMoved(bool arrived) {
     if (Control* selector = Find("SelectorImg")) selector->SetVisible(false);
     return;
   }
-  ArmyArrived(g);
+  ArmyArrived(g, walk_army_);
   g.live.ArmyWalking = false;
   RedrawAll();
 }

@@ -110,6 +110,10 @@ void Camp1Frm::CommandClick(const MapCommand& command) {
 
 void Camp1Frm::EndTurnBtn_Click() {
   ClearHighlight();
+  // An army on the march arrives first: its step is a move of the turn that
+  // ends, and the new turn's moves are all its own.
+  if (game().live.ArmyWalking) FinishWalk();
+  if (closed() || ui().ending()) return;
   EndTurnClick(game());
   if (closed() || ui().ending()) return;
   StartBusyAnimation();

@@ -183,7 +183,7 @@ void Camp1Frm::RedrawForces() {
     if (Control* sprite = Find(Numbered("ArmyCamp", army) + "Img")) {
       sprite->SetVisible(IsTrue(s.ArmyExists[army]));
     }
-    if (!game().live.ArmyWalking || army != s.SelectedArmy) PlaceArmyMarker(army);
+    if (!game().live.ArmyWalking || army != walk_army_) PlaceArmyMarker(army);
   }
   ShowSelector();
   RedrawRivalCamps();
@@ -297,10 +297,13 @@ void Camp1Frm::OutpostClick() {
   if (!closed()) RedrawAll();
 }
 
-// The readout of the army under the pointer, and its name on the hint line.
+// The readout of the army under the pointer (its soldiers, moves and the
+// morale) on the status bar, and on the hint line what an army is and what
+// a click on it does.
 void Camp1Frm::ArmyHover(int army) {
+  constexpr TextRef kArmyHelp{4, 115};
   ShowArmyReadout(army);
-  game().live.Helper = {4, static_cast<std::int16_t>(111 + army)};
+  game().live.Helper = kArmyHelp;
   note_.clear();
   ShowHelper();
 }

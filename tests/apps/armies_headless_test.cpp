@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
+#include <map>
 
 #include "support/json_reader.h"
 #include "support/level9_run.h"
@@ -197,6 +198,112 @@ TEST(ArmiesHeadless, TheFindAtWaypoint34IsPaidOnce) {
   EXPECT_EQ(run.after["Gold"].number(), run.before["Gold"].number() + 150);
   EXPECT_EQ(run.after["OreStock"].number(), run.before["OreStock"].number() + 300);
   EXPECT_EQ(run.after["Waypoint34Find"].number(), 200);
+}
+
+// Escape on the army camp: while the disband is asked it answers "no" and
+// the camp stays; otherwise it leaves the camp as its close seal does, the
+// hidden "no" seal notwithstanding. Return is the close seal.
+TEST(ArmiesHeadless, EscapeAndReturnOnTheArmyCamp) {
+  struct Case {
+    const char* keys;
+    const char* forms;
+  };
+  const Case cases[] = {
+      {"key Escape down\nkey Escape up\n", R"(["Camp1Frm"])"},
+      {"key Return down\nkey Return up\n", R"(["Camp1Frm"])"},
+      {"click ArmyCampFrm.DisbandBtn\nkey Escape down\nkey Escape up\n",
+       R"(["Camp1Frm", "ArmyCampFrm"])"},
+      {"click ArmyCampFrm.DisbandBtn\nkey Escape down\nkey Escape up\n"
+       "key Escape down\nkey Escape up\n",
+       R"(["Camp1Frm"])"},
+  };
+  for (const Case& c : cases) {
+    const PlayRun run = Play(Army(1, 200, 0, 5, 3),
+                             std::string("click Camp1Frm.ArmyCamp1Img\n") + c.keys + "forms\n");
+    ASSERT_GE(run.lines.size(), 3u) << c.keys;
+    EXPECT_EQ(run.lines[run.lines.size() - 2], c.forms) << c.keys;
+    EXPECT_EQ(Numbers(run.after["ArmyExists"]), (std::vector<int>{-1, 0, 0})) << c.keys;
+  }
+}
+
+// An army on the march when the turn ends arrives first: its step is paid
+// from the turn that ends, and the new turn gives it all its moves. The
+// load dialog waits until the army has arrived.
+TEST(ArmiesHeadless, TheMarchEndsBeforeTheTurnAndTheLoadWaitsForIt) {
+  std::vector<std::string> fields = Army(1, 200, 0, 5, 3);
+  fields.push_back("Morale=90");
+  const std::string march = "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo6\n";
+  const PlayRun turn = Play(fields, march +
+                                        "click Camp1Frm.EndTurnBtn\nadvance 3000\n"
+                                        "click MessagesFrm.OkAniBtn\n");
+  ASSERT_TRUE(turn.after.IsObject());
+  EXPECT_EQ(turn.after["Turn"].number(), turn.before["Turn"].number() + 1);
+  EXPECT_EQ(Numbers(turn.after["ArmyWaypointNos"]), (std::vector<int>{6, 0, 0}));
+  EXPECT_EQ(Numbers(turn.after["ArmyMovesLeft"]), (std::vector<int>{3, 0, 0}));
+  EXPECT_FALSE(turn.after["ArmyWalking"].boolean());
+
+  const PlayRun load = Play(fields, march +
+                                        "key Escape down\nkey Escape up\n"
+                                        "click MenuFrm.LoadGameLbl\n"
+                                        "type LoadGameFrm.FileNameTxt FirstSave\n"
+                                        "click LoadGameFrm.OkAniBtn\nshow LoadGameFrm\n"
+                                        "advance 3000\nclick LoadGameFrm.OkAniBtn\n"
+                                        "click MsgBoxFrm.OkAniBtn\nforms\n");
+  ASSERT_EQ(load.lines.size(), 4u) << load.outcome.err;
+  std::string hint;
+  const JsonValue dialog = ParseJson(load.lines[1]);
+  for (const JsonValue& c : dialog["controls"].array()) {
+    if (c["name"].str() == "Helper") hint = c["text"].str();
+  }
+  EXPECT_EQ(hint, "An army is on the march: wait until it has arrived.");
+  EXPECT_EQ(load.lines[2], R"(["Camp1Frm"])");
+  // The first save's county, its army at the muster point.
+  EXPECT_EQ(Numbers(load.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
+}
+
+// Another army's camp opened while the first walks: the walk goes on with
+// the army that walks, which pays its step; the other stays where it stood.
+TEST(ArmiesHeadless, AnotherArmyChosenWhileOneWalks) {
+  std::vector<std::string> fields = Army(1, 200, 0, 5, 3);
+  for (const std::string& f : Army(2, 100, 0, 7, 3)) fields.push_back(f);
+  const PlayRun run = Play(fields,
+                           "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo6\n"
+                           "click Camp1Frm.ArmyCamp2Img\nclick ArmyCampFrm.OkAniBtn\n"
+                           "advance 5000\nshow Camp1Frm\n");
+  ASSERT_EQ(run.lines.size(), 3u) << run.outcome.err;
+  EXPECT_EQ(run.after["SelectedArmy"].number(), 2);
+  EXPECT_FALSE(run.after["ArmyWalking"].boolean());
+  EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), (std::vector<int>{6, 7, 0}));
+  EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), (std::vector<int>{2, 3, 0}));
+  const JsonValue map = ParseJson(run.lines[1]);
+  std::map<std::string, int> top;
+  for (const JsonValue& c : map["controls"].array()) {
+    top[c["name"].str()] = static_cast<int>(c["top"].number());
+  }
+  EXPECT_EQ(top["ArmyCamp1Img"], top["WalkTo6"] - 25);
+  EXPECT_EQ(top["ArmyCamp2Img"], top["WalkTo7"] - 25);
+}
+
+// The pointer over an army: its soldiers and moves and the county's morale
+// on the status bar, and on the hint line what an army is and does.
+TEST(ArmiesHeadless, TheArmyUnderThePointerShowsItsStrength) {
+  std::vector<std::string> fields = Army(1, 200, 50, 5, 3);
+  for (const std::string& f : Army(2, 700, 0, 7, 1)) fields.push_back(f);
+  fields.push_back("Morale=80");
+  const PlayRun run = Play(fields,
+                           "move Camp1Frm.ArmyCamp1Img\nshow Camp1Frm\n"
+                           "move Camp1Frm.ArmyCamp2Img\nshow Camp1Frm\n");
+  ASSERT_EQ(run.lines.size(), 4u) << run.outcome.err;
+  const std::pair<std::string, std::string> expected[] = {{"250", "3 / 3"}, {"700", "1 / 3"}};
+  for (int army = 0; army < 2; ++army) {
+    const JsonValue map = ParseJson(run.lines[static_cast<std::size_t>(army) + 1]);
+    std::map<std::string, std::string> text;
+    for (const JsonValue& c : map["controls"].array()) text[c["name"].str()] = c["text"].str();
+    EXPECT_EQ(text["ArmyNumLbl"], expected[army].first) << army + 1;
+    EXPECT_EQ(text["WalkLbl"], expected[army].second) << army + 1;
+    EXPECT_EQ(text["MoralLbl"], "80") << army + 1;
+    EXPECT_EQ(text["Helper"], "Your army. Click: its camp; right-click: where it can march.");
+  }
 }
 
 }  // namespace

@@ -227,7 +227,7 @@ TEST(Camp1FrmMap, HoveringAnArmyShowsItsReadout) {
     EXPECT_EQ(map["ArmyNumLbl"].Text(), "432");
     EXPECT_EQ(map["WalkLbl"].Text(), "2 / 3");
     EXPECT_EQ(map["MoralLbl"].Text(), "61");
-    EXPECT_EQ(map["Helper"].Text(), s.Text({4, 113}));
+    EXPECT_EQ(map["Helper"].Text(), s.Text({4, 115}));
   });
 }
 

@@ -104,10 +104,10 @@ bool LevelProcess::Alive() {
   return ended_.empty();
 }
 
-long LevelProcess::ResidentKb() const {
+long LevelProcess::StatusKb(const std::string& wanted) const {
   std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
   for (std::string key; status >> key;) {
-    if (key == "VmRSS:") {
+    if (key == wanted) {
       long kb = 0;
       status >> kb;
       return kb;

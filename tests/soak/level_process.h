@@ -30,10 +30,14 @@ class LevelProcess {
   bool EndedCleanly() const { return ended_ == "exit code 0"; }
   bool TimedOut() const { return timed_out_; }
   // The program's resident memory in kilobytes (VmRSS), 0 when unknown.
-  long ResidentKb() const;
+  long ResidentKb() const { return StatusKb("VmRSS:"); }
+  // The most it ever held resident (VmHWM), 0 when unknown.
+  long PeakResidentKb() const { return StatusKb("VmHWM:"); }
 
  private:
   void Reap(bool wait);
+  // A "Key: N kB" line of /proc/PID/status.
+  long StatusKb(const std::string& key) const;
   pid_t pid_ = -1;
   int to_level_ = -1;
   int from_level_ = -1;

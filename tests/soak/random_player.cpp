@@ -3,15 +3,32 @@
 // hostile text into text boxes, presses keys, saves and loads, and ends
 // turns. After every end of turn it checks that the values the end of turn
 // keeps in range are in range, that the county saved and loaded again is
-// unchanged, and that the program is alive. A program that ends by itself
-// (the level lost or left) is started again.
+// unchanged, and that the program is alive.
+//
+// The whole run is one level process, so that its memory can be watched
+// over thousands of turns: the player never takes a way out of the level
+// (the exit and save-and-exit entries, the menu and next buttons of the
+// objectives page), and a lost level goes on as a player's would, through
+// the replay button of the defeat page. A won level, whose page offers
+// only the way on, ends the program; it is then started again and the
+// restart counted, as it is should the program end in any other way.
+//
+// The level's resident memory (VmRSS, VmHWM) is sampled at the start, every
+// few ends of turn and at the end, and printed; memory that grows after the
+// warm-up by more than an allowance is a fault. The level plays without
+// sound unless asked ("--sound on"): headless, it keeps the name of every
+// sound it played, which grows with the turns by design.
 //
 //   soak LEVEL9 GAME_FOLDER [--seed N] [--actions N] [--turns N]
+//        [--sample-every TURNS] [--warmup TURNS] [--rss-allowance-kb KB]
+//        [--sound on|off]
 //
 // Exits 0 when the actions and turns were played with no fault, 1 on a
 // fault (named on standard error with the last commands), 2 on bad usage.
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <deque>
@@ -24,6 +41,7 @@
 #include <vector>
 
 #include "soak/level_process.h"
+#include "soak/memory_curve.h"
 #include "support/json_reader.h"
 
 namespace valorne::soak {
@@ -37,7 +55,30 @@ struct Options {
   fs::path level9, game;
   unsigned long seed = 1;
   long actions = 1000, turns = 100;
+  long sample_every = 0;         // ends of turn between memory samples; 0: a twentieth of the run
+  long warmup = -1;              // ends of turn before memory is judged; -1: a fifth of the run
+  long rss_allowance_kb = 1024;  // growth after the warm-up that is not a fault
+  // The level's sounds. A headless level keeps the name of every sound it
+  // played (for the "sounds" command), a record that grows with the turns by
+  // design; a soak whose memory is judged plays without them.
+  bool sound = false;
 };
+
+// The controls that end the level program: the game menu's save-and-exit,
+// the exit question's yes, and the objectives page's next (a won level) and
+// menu (a lost one) buttons with their captions.
+constexpr std::string_view kWaysOut[] = {
+    "MenuFrm.SaveExitLbl", "MainScreenExit.OkAniBtn", "TipsFrm.NextLbl",
+    "TipsFrm.ContinueLbl", "TipsFrm.Image4",          "TipsFrm.MenuLbl",
+};
+bool IsWayOut(const std::string& target) {
+  return std::find(std::begin(kWaysOut), std::end(kWaysOut), target) != std::end(kWaysOut);
+}
+// The lost level's replay button and its caption.
+constexpr long kMostActionsBetweenTurns = 5000;
+bool IsReplay(const std::string& target) {
+  return target == "TipsFrm.Image3" || target == "TipsFrm.ReplayLbl";
+}
 
 // What the end of turn keeps in range: the lord's four virtues, happiness
 // and health 0..100, morale -100..100, and the stores, people and gold not
@@ -67,30 +108,65 @@ std::string HostileText(std::mt19937& random) {
     text += parts[std::uniform_int_distribution<std::size_t>(0, parts.size() - 1)(random)];
   }
   if (random() % 8 == 0) text += std::string(random() % 4000 + 200, 'W');
+  // A script line loses the blanks at its ends: blanks are typed between
+  // letters.
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  if (blank(text.front())) text.insert(0, "a");
+  if (blank(text.back())) text += "z";
   return text;
 }
 
 class Soak {
  public:
-  explicit Soak(Options options) : o_(std::move(options)), random_(o_.seed) {}
+  explicit Soak(Options options) : o_(std::move(options)), random_(o_.seed) {
+    if (o_.sample_every <= 0) o_.sample_every = std::max(1L, o_.turns / 20);
+    if (o_.warmup < 0) o_.warmup = o_.turns / 5;
+  }
 
   int Run() {
+    const auto began = std::chrono::steady_clock::now();
     Start();
     while (actions_ < o_.actions || turns_ < o_.turns) {
       if (!Step()) return Fault();
     }
+    SampleMemory();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     std::cout << "soak: seed " << o_.seed << ", " << actions_ << " actions, " << turns_
-              << " ends of turn, " << saves_checked_ << " saves reloaded, " << restarts_
-              << " restarts; resident memory " << first_rss_
-              << " kB at the first end of turn of the last run, " << level_->ResidentKb()
-              << " kB at the end\n";
-    return 0;
+              << " ends of turn, " << saves_checked_ << " saves reloaded, " << loads_ << " loads, "
+              << replays_ << " lost levels replayed, " << won_ << " won, " << restarts_
+              << " restarts, " << static_cast<long>(seconds) << " s\n";
+    return JudgeMemory() ? 0 : 1;
   }
 
  private:
   void Start() {
     level_ = std::make_unique<LevelProcess>(o_.level9, o_.game, random_());
+    curves_.emplace_back();
     Send("click TipsFrm.Image1");
+    SampleMemory();
+  }
+
+  void SampleMemory() {
+    if (!level_->Ask("forms")) return;  // the objectives page has closed: a settled program
+    curves_.back().Add({turns_, actions_, level_->ResidentKb(), level_->PeakResidentKb()});
+  }
+
+  // Prints the memory curve of each level process and judges it.
+  bool JudgeMemory() {
+    bool flat = true;
+    for (std::size_t i = 0; i < curves_.size(); ++i) {
+      std::cout << "resident memory of level process " << i + 1 << " of " << curves_.size()
+                << ":\n";
+      curves_[i].Print(std::cout);
+      const std::string growth = curves_[i].Growth(o_.warmup, o_.rss_allowance_kb);
+      if (!growth.empty()) {
+        std::cerr << "soak: seed " << o_.seed << ", level process " << i + 1 << ": " << growth
+                  << "\n";
+        flat = false;
+      }
+    }
+    return flat;
   }
 
   void Send(const std::string& line) {
@@ -112,12 +188,23 @@ class Soak {
     if (!top) return Ended();
     const std::string form = (*top)["name"].str();
     if (form == "Camp1Frm" && wants_turn_end_) return EndTurn();
+    // A screen the player cannot leave, or a map never reached again.
+    if (turns_ < o_.turns && actions_ - actions_at_last_turn_ > kMostActionsBetweenTurns) {
+      problem_ = "no end of turn in " + std::to_string(kMostActionsBetweenTurns) +
+                 " actions; the top screen is " + form;
+      return false;
+    }
     ++actions_;
     if (actions_ % 10 == 0 && turns_ < o_.turns) wants_turn_end_ = true;
     const int choice = std::uniform_int_distribution<int>(0, 99)(random_);
     std::vector<const JsonValue*> usable, boxes;
+    std::string way_out;
     for (const JsonValue& c : (*top)["controls"].array()) {
       if (!c["visible"].boolean() || !c["enabled"].boolean()) continue;
+      if (IsWayOut(form + "." + c["name"].str())) {
+        way_out = form + "." + c["name"].str();
+        continue;
+      }
       usable.push_back(&c);
       const std::string& kind = c["kind"].str();
       if (kind == "textbox") boxes.push_back(&c);
@@ -126,12 +213,21 @@ class Soak {
       return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random_)];
     };
     const auto aim = [&](const JsonValue* c) { return form + "." + (*c)["name"].str(); };
+    if (usable.empty() && !way_out.empty()) {
+      // Nothing but a way out: the level is won, and the player goes on to
+      // the next program. The level is started again.
+      ++won_;
+      Send("click " + way_out);
+      return true;
+    }
     if (choice < 8 && !boxes.empty()) {
       Send("type " + aim(pick(boxes)) + " " + HostileText(random_));
     } else if (choice < 16) {
       const char* keys[] = {"F6",   "F7",     "Left",   "Up", "Right",
                             "Down", "Return", "Escape", "A",  "S"};
-      const std::string key = keys[random_() % std::size(keys)];
+      std::string key = keys[random_() % std::size(keys)];
+      if (form == "MainScreenExit" && key == "Return") key = "Escape";  // Return says yes
+      if (form == "Camp1Frm" && key == "F7") ++loads_;
       Send("key " + key + " down");
       Send("key " + key + " up");
     } else if (choice < 24 && !usable.empty()) {
@@ -146,17 +242,26 @@ class Soak {
     } else if (choice < 30) {
       Send("advance " + std::to_string(random_() % 3000));
     } else if (choice < 34 && form == "Camp1Frm") {
+      // The save and load dialogs wait while an army walks.
+      auto now = AskJson("dump");
+      if (!now) return Ended();
+      if ((*now)["ArmyWalking"].boolean()) {
+        Send("advance 1000");
+        return true;
+      }
       // Only saves that are there are loaded (the player may have deleted
       // one in the load dialog): loading a name that is not there is a
       // script's mistake, not the player's.
       const std::string name = "Soak" + std::to_string(random_() % 3);
       const bool save = random_() % 2 || !fs::exists(o_.game / "Save Game" / (name + ".s9_"));
+      if (!save) ++loads_;
       Send((save ? "save " : "load ") + name);
     } else if (!usable.empty()) {
       const JsonValue* c = pick(usable);
       if ((*c)["kind"].str() == "listbox" && (*c).Has("items") && !(*c)["items"].array().empty()) {
         Send("select " + aim(c) + " " + std::to_string(random_() % (*c)["items"].array().size()));
       } else {
+        if (IsReplay(aim(c))) ++replays_;
         Send("click " + aim(c) + (random_() % 6 == 0 ? " right" : ""));
       }
     }
@@ -179,21 +284,25 @@ class Soak {
         const std::string kind = c["kind"].str();
         if (c["visible"].boolean() && c["enabled"].boolean() &&
             (kind == "anibutton" || kind == "button" || kind == "image")) {
-          buttons.push_back((*top)["name"].str() + "." + c["name"].str());
+          const std::string target = (*top)["name"].str() + "." + c["name"].str();
+          if (!IsWayOut(target)) buttons.push_back(target);
         }
       }
       ++actions_;
       if (buttons.empty() || random_() % 4 == 0) {
         Send("advance 1000");
       } else {
-        Send("click " + buttons[random_() % buttons.size()]);
+        const std::string& target = buttons[random_() % buttons.size()];
+        if (IsReplay(target)) ++replays_;
+        Send("click " + target);
       }
     }
     auto after = AskJson("dump");
     if (!after) return Ended();
     if ((*after)["Turn"].number() == (*before)["Turn"].number()) return true;
     ++turns_;
-    if (first_rss_ == 0) first_rss_ = level_->ResidentKb();
+    actions_at_last_turn_ = actions_;
+    if (turns_ % o_.sample_every == 0) SampleMemory();
     for (const Range& r : kClamped) {
       const double v = (*after)[r.field].number();
       if (!(v >= r.low && v <= r.high)) {
@@ -279,7 +388,6 @@ class Soak {
       return false;
     }
     ++restarts_;
-    first_rss_ = 0;
     wants_turn_end_ = false;
     Start();
     return true;
@@ -297,6 +405,7 @@ class Soak {
     }
     std::cerr << "the level's last messages:\n";
     for (const std::string& line : last) std::cerr << "  " << line << "\n";
+    JudgeMemory();
     return 1;
   }
 
@@ -305,19 +414,27 @@ class Soak {
   std::unique_ptr<LevelProcess> level_;
   std::deque<std::string> history_;
   std::string problem_;
-  long actions_ = 0, turns_ = 0, saves_checked_ = 0, restarts_ = 0, first_rss_ = 0;
+  long actions_ = 0, turns_ = 0, saves_checked_ = 0, restarts_ = 0, loads_ = 0, replays_ = 0;
+  long won_ = 0, actions_at_last_turn_ = 0;
+  std::vector<MemoryCurve> curves_;  // one for each level process
   bool wants_turn_end_ = false;
 };
 
 // A game folder of the soak's own: the built folder's settings, texts, map
 // and pointers, and a save folder that starts empty.
-fs::path PrepareGameFolder(const fs::path& built, unsigned long seed) {
+fs::path PrepareGameFolder(const fs::path& built, unsigned long seed, bool sound) {
   const fs::path game = fs::temp_directory_path() /
                         ("valorne-soak-" + std::to_string(seed) + "-" + std::to_string(::getpid()));
   fs::remove_all(game);
   fs::create_directories(game);
   for (const char* name : {"Optim.rx", "Options.rx", "Advanced.rx", "LGame.rx", "levelinfo.rx"}) {
     fs::copy_file(built / name, game / name);
+  }
+  if (!sound) {
+    // "Optim.rx": the sound-off Boolean is its seventh 16-bit field.
+    std::fstream optim(game / "Optim.rx", std::ios::in | std::ios::out | std::ios::binary);
+    optim.seekp(12);
+    optim.write("\xFF\xFF", 2);
   }
   for (const char* folder : {"localizations", "maps", "pointers"}) {
     fs::copy(built / folder, game / folder, fs::copy_options::recursive);
@@ -331,7 +448,9 @@ fs::path PrepareGameFolder(const fs::path& built, unsigned long seed) {
 int main(int argc, char** argv) {
   using namespace valorne::soak;
   if (argc < 3) {
-    std::cerr << "usage: soak LEVEL9 GAME_FOLDER [--seed N] [--actions N] [--turns N]\n";
+    std::cerr << "usage: soak LEVEL9 GAME_FOLDER [--seed N] [--actions N] [--turns N]\n"
+                 "            [--sample-every TURNS] [--warmup TURNS] [--rss-allowance-kb KB]\n"
+                 "            [--sound on|off]\n";
     return 2;
   }
   Options o;
@@ -345,12 +464,20 @@ int main(int argc, char** argv) {
       o.actions = value;
     else if (flag == "--turns")
       o.turns = value;
+    else if (flag == "--sample-every")
+      o.sample_every = value;
+    else if (flag == "--warmup")
+      o.warmup = value;
+    else if (flag == "--rss-allowance-kb")
+      o.rss_allowance_kb = value;
+    else if (flag == "--sound")
+      o.sound = std::string(argv[i + 1]) == "on";
     else {
       std::cerr << "soak: unknown option " << flag << "\n";
       return 2;
     }
   }
-  o.game = PrepareGameFolder(argv[2], o.seed);
+  o.game = PrepareGameFolder(argv[2], o.seed, o.sound);
   const int code = Soak(o).Run();
   if (code == 0) {
     std::filesystem::remove_all(o.game);
