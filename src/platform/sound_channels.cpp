@@ -24,6 +24,7 @@ void RecordedSoundChannels::SetFile(std::string_view channel, const std::filesys
 void RecordedSoundChannels::Play(std::string_view channel) {
   Channel& c = Get(channel);
   if (c.file.empty() || c.volume <= kSilent) return;
+  if (played_.size() == kRemembered) played_.erase(played_.begin());
   played_.push_back(c.name + ": " + c.file.filename().string());
 }
 

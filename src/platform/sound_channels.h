@@ -26,8 +26,10 @@ class SoundChannels {
   virtual void SetLooping(std::string_view channel, bool looping) = 0;
 };
 
-// The headless channels: nothing is heard; what was played is kept in order
-// as "channel: file" (the file name without its folder).
+// The headless channels: nothing is heard; the last sounds played are kept in
+// order as "channel: file" (the file name without its folder). Only the last
+// kRemembered are kept, so that a long headless game does not grow with every
+// sound it plays.
 class RecordedSoundChannels : public SoundChannels {
  public:
   struct Channel {
@@ -42,6 +44,8 @@ class RecordedSoundChannels : public SoundChannels {
   void Stop(std::string_view channel) override;
   void SetVolume(std::string_view channel, int hundredths_db) override;
   void SetLooping(std::string_view channel, bool looping) override;
+
+  static constexpr std::size_t kRemembered = 1000;
 
   const std::vector<std::string>& played() const { return played_; }
   const Channel* Find(std::string_view channel) const;

@@ -15,9 +15,8 @@
 //
 // The level's resident memory (VmRSS, VmHWM) is sampled at the start, every
 // few ends of turn and at the end, and printed; memory that grows after the
-// warm-up by more than an allowance is a fault. The level plays without
-// sound unless asked ("--sound on"): headless, it keeps the name of every
-// sound it played, which grows with the turns by design.
+// warm-up by more than an allowance is a fault. The level plays with its
+// sounds on unless asked otherwise ("--sound off").
 //
 //   soak LEVEL9 GAME_FOLDER [--seed N] [--actions N] [--turns N]
 //        [--sample-every TURNS] [--warmup TURNS] [--rss-allowance-kb KB]
@@ -58,10 +57,8 @@ struct Options {
   long sample_every = 0;         // ends of turn between memory samples; 0: a twentieth of the run
   long warmup = -1;              // ends of turn before memory is judged; -1: a fifth of the run
   long rss_allowance_kb = 1024;  // growth after the warm-up that is not a fault
-  // The level's sounds. A headless level keeps the name of every sound it
-  // played (for the "sounds" command), a record that grows with the turns by
-  // design; a soak whose memory is judged plays without them.
-  bool sound = false;
+  // The level's sounds ("Optim.rx"); on, as a player has them.
+  bool sound = true;
 };
 
 // The controls that end the level program: the game menu's save-and-exit,
