@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 
 namespace valorne {
@@ -72,7 +72,7 @@ PlayRun Play(const std::vector<std::string>& fields, const std::string& body) {
 
 std::vector<int> Numbers(const JsonValue& list) {
   std::vector<int> out;
-  for (const JsonValue& v : list.array()) out.push_back(static_cast<int>(v.number()));
+  for (const JsonValue& v : list) out.push_back(v.get<int>());
   return out;
 }
 
@@ -105,11 +105,11 @@ TEST(ArmiesHeadless, SplitThroughTheDialogAndTheMovesAfterIt) {
                              "down ArmySplitFrm.UpAniBtn\nadvance " +
                                  std::to_string(c.detach_ms) + "\nup ArmySplitFrm.UpAniBtn\n" +
                                  c.answer + "advance 20000\n");
-    ASSERT_TRUE(run.after.IsObject()) << c.what;
-    EXPECT_EQ(Numbers(run.after["ArmySizes"]), c.sizes) << c.what;
-    EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), c.waypoints) << c.what;
-    EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), c.moves) << c.what;
-    EXPECT_EQ(run.after["ArmyClickMode"].number(), 0) << c.what;
+    ASSERT_TRUE(run.after.is_object()) << c.what;
+    EXPECT_EQ(Numbers(run.after.at("ArmySizes")), c.sizes) << c.what;
+    EXPECT_EQ(Numbers(run.after.at("ArmyWaypointNos")), c.waypoints) << c.what;
+    EXPECT_EQ(Numbers(run.after.at("ArmyMovesLeft")), c.moves) << c.what;
+    EXPECT_EQ(run.after.at("ArmyClickMode").get<double>(), 0) << c.what;
   }
 }
 
@@ -125,8 +125,8 @@ TEST(ArmiesHeadless, CombineUpTo4000) {
         Play(fields,
              "click Camp1Frm.ArmyCamp1Img\nclick ArmyCampFrm.CombineBtn\n"
              "click ArmyCombineFrm.ArmyOption(1)\nclick ArmyCombineFrm.OkAniBtn\nforms\n");
-    ASSERT_TRUE(run.after.IsObject());
-    EXPECT_EQ(Numbers(run.after["ArmySizes"]), c.sizes) << c.second;
+    ASSERT_TRUE(run.after.is_object());
+    EXPECT_EQ(Numbers(run.after.at("ArmySizes")), c.sizes) << c.second;
     const bool refused = c.second > 2000;
     // Refused, the combine dialog stays open with its hint.
     EXPECT_EQ(run.lines[run.lines.size() - 2],
@@ -140,12 +140,13 @@ TEST(ArmiesHeadless, DisbandingTheGarrisonFreesTheCastle) {
   const PlayRun run = Play(fields,
                            "click Camp1Frm.Camp1StatusImg\nclick ArmyCampFrm.DisbandBtn\n"
                            "click ArmyCampFrm.Okanibtn2\n");
-  ASSERT_TRUE(run.after.IsObject());
-  EXPECT_EQ(run.after["GarrisonedArmy"].number(), 0);
-  EXPECT_EQ(Numbers(run.after["ArmyExists"]), (std::vector<int>{0, 0, 0}));
-  EXPECT_EQ(run.after["Population"].number(), run.before["Population"].number() + 320);
-  EXPECT_EQ(run.after["Bows"].number(), run.before["Bows"].number() + 300);
-  EXPECT_EQ(run.after["Clubs"].number(), run.before["Clubs"].number() + 20);
+  ASSERT_TRUE(run.after.is_object());
+  EXPECT_EQ(run.after.at("GarrisonedArmy").get<double>(), 0);
+  EXPECT_EQ(Numbers(run.after.at("ArmyExists")), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(run.after.at("Population").get<double>(),
+            run.before.at("Population").get<double>() + 320);
+  EXPECT_EQ(run.after.at("Bows").get<double>(), run.before.at("Bows").get<double>() + 300);
+  EXPECT_EQ(run.after.at("Clubs").get<double>(), run.before.at("Clubs").get<double>() + 20);
 }
 
 TEST(ArmiesHeadless, TheGarrisonLeavesByTheCastleScreen) {
@@ -154,10 +155,10 @@ TEST(ArmiesHeadless, TheGarrisonLeavesByTheCastleScreen) {
   const PlayRun run = Play(fields,
                            "click Camp1Frm.WarBuilding\nclick BuildingFrm.OkAniBtn\n"
                            "click CastleFrm.UngarisonBtn\nforms\nadvance 20000\n");
-  ASSERT_TRUE(run.after.IsObject());
-  EXPECT_EQ(run.after["GarrisonedArmy"].number(), 0);
-  EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
-  EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), (std::vector<int>{1, 0, 0}));
+  ASSERT_TRUE(run.after.is_object());
+  EXPECT_EQ(run.after.at("GarrisonedArmy").get<double>(), 0);
+  EXPECT_EQ(Numbers(run.after.at("ArmyWaypointNos")), (std::vector<int>{2, 0, 0}));
+  EXPECT_EQ(Numbers(run.after.at("ArmyMovesLeft")), (std::vector<int>{1, 0, 0}));
   EXPECT_EQ(run.lines[run.lines.size() - 2], R"(["Camp1Frm"])");
 }
 
@@ -173,12 +174,12 @@ TEST(ArmiesHeadless, TheBandBeforeWaypoint24IsAttackedOrPassed) {
     const PlayRun run = Play(
         fields, "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo24\nforms\n" +
                     std::string(c.question ? "click MsgFrm.Noanibtn\n" : "") + "advance 20000\n");
-    ASSERT_TRUE(run.after.IsObject());
+    ASSERT_TRUE(run.after.is_object());
     EXPECT_EQ(run.lines[run.lines.size() - 2],
               c.question ? R"(["Camp1Frm", "MsgFrm"])" : R"(["Camp1Frm"])");
-    EXPECT_EQ(run.after["ArmyWaypointNos"][0].number(), c.waypoint);
+    EXPECT_EQ(run.after.at("ArmyWaypointNos").at(0).get<double>(), c.waypoint);
     if (c.question) {
-      EXPECT_EQ(run.after["BattleTarget"].number(), 1);
+      EXPECT_EQ(run.after.at("BattleTarget").get<double>(), 1);
     }
   }
 }
@@ -191,12 +192,12 @@ TEST(ArmiesHeadless, TheFindAtWaypoint34IsPaidOnce) {
                                "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo33\n"
                                "advance 20000\n" +
                                step_to_34);
-  ASSERT_TRUE(run.after.IsObject());
-  EXPECT_EQ(run.after["ArmyWaypointNos"][0].number(), 34);
-  EXPECT_EQ(run.after["ArmyMovesLeft"][0].number(), 0);
-  EXPECT_EQ(run.after["Gold"].number(), run.before["Gold"].number() + 150);
-  EXPECT_EQ(run.after["OreStock"].number(), run.before["OreStock"].number() + 300);
-  EXPECT_EQ(run.after["Waypoint34Find"].number(), 200);
+  ASSERT_TRUE(run.after.is_object());
+  EXPECT_EQ(run.after.at("ArmyWaypointNos").at(0).get<double>(), 34);
+  EXPECT_EQ(run.after.at("ArmyMovesLeft").at(0).get<double>(), 0);
+  EXPECT_EQ(run.after.at("Gold").get<double>(), run.before.at("Gold").get<double>() + 150);
+  EXPECT_EQ(run.after.at("OreStock").get<double>(), run.before.at("OreStock").get<double>() + 300);
+  EXPECT_EQ(run.after.at("Waypoint34Find").get<double>(), 200);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 
 namespace valorne {
@@ -103,16 +103,14 @@ TEST(BattleHeadless, TheStormedCastleOfRival1Falls) {
   EXPECT_EQ(Number(results, "BattleStatus"), 2);
   ASSERT_NE(Number(results, "BattleOutcome"), 0) << run.lines[2];
   // The survivors came back into the army, and morale rose by 15.
-  auto army1 = [](const JsonValue& dump) {
-    return static_cast<long>(dump["ArmySizes"][std::size_t{0}].number());
-  };
+  auto army1 = [](const JsonValue& dump) { return dump.at("ArmySizes").at(0).get<long>(); };
   EXPECT_EQ(army1(fighting) - army1(results), Number(results, "OurDead"));
-  EXPECT_NEAR(results["Morale"].number(), fighting["Morale"].number() + 15, 1e-4);
+  EXPECT_NEAR(results.at("Morale").get<double>(), fighting.at("Morale").get<double>() + 15, 1e-4);
   // The castle is taken: rival county 1 no longer stands, the siege is over
   // and the army stands back on waypoint 50.
   EXPECT_EQ(Number(after, "Rival1Standing"), 0);
-  EXPECT_EQ(after["RivalStatus"][std::size_t{0}].number(), 200);
-  EXPECT_EQ(after["ArmyWaypointNos"][std::size_t{0}].number(), 50);
+  EXPECT_EQ(after.at("RivalStatus").at(0).get<double>(), 200);
+  EXPECT_EQ(after.at("ArmyWaypointNos").at(0).get<double>(), 50);
   EXPECT_FALSE(std::filesystem::exists(county.folder.game() / "Fight_in.rx"));
   EXPECT_FALSE(std::filesystem::exists(county.folder.game() / "Fight_out.rx"));
   EXPECT_EQ(run.err.find("takes no input"), std::string::npos) << run.err;

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 
 namespace valorne {
@@ -56,19 +56,19 @@ TEST(RivalsTurnTest, CountyOneMustersOnTurnTwelveBesideCountyTwo) {
   ASSERT_EQ(run.lines.size(), 1u) << run.err;
   const JsonValue dump = ParseJson(run.lines[0]);
 
-  EXPECT_EQ(dump["Turn"].number(), 12);
-  const JsonValue& camp1 = dump["CampArmies"][0];
-  EXPECT_EQ(camp1["Archers"].number(), 240);
-  EXPECT_EQ(camp1["ClubMen"].number(), 200);
-  EXPECT_EQ(camp1["TwoHanders"].number(), 100);
+  EXPECT_EQ(dump.at("Turn").get<double>(), 12);
+  const JsonValue& camp1 = dump.at("CampArmies").at(0);
+  EXPECT_EQ(camp1.at("Archers").get<double>(), 240);
+  EXPECT_EQ(camp1.at("ClubMen").get<double>(), 200);
+  EXPECT_EQ(camp1.at("TwoHanders").get<double>(), 100);
   std::vector<std::string> reports;
-  for (const JsonValue& line : dump["Reports"].array()) reports.push_back(line.str());
+  for (const JsonValue& line : dump.at("Reports")) reports.push_back(line.get<std::string>());
   EXPECT_NE(std::find(reports.begin(), reports.end(), "1/88"), reports.end());
   // Both counties took their turn: their taxes follow their moods.
-  EXPECT_EQ(dump["Rivals"][0]["TaxRate"].number(), 50);
-  EXPECT_EQ(dump["Rivals"][1]["TaxRate"].number(), 60);
+  EXPECT_EQ(dump.at("Rivals").at(0).at("TaxRate").get<double>(), 50);
+  EXPECT_EQ(dump.at("Rivals").at(1).at("TaxRate").get<double>(), 60);
   // The market drew its offers at a draw of 0.5.
-  EXPECT_EQ(dump["MarketWood"].number(), 6250);
+  EXPECT_EQ(dump.at("MarketWood").get<double>(), 6250);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <map>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 
 namespace valorne {
@@ -20,7 +20,8 @@ using testing::ParseJson;
 
 std::map<std::string, std::string> Texts(const JsonValue& shown) {
   std::map<std::string, std::string> texts;
-  for (const auto& c : shown["controls"].array()) texts[c["name"].str()] = c["text"].str();
+  for (const auto& c : shown.at("controls"))
+    texts[c.at("name").get<std::string>()] = c.at("text").get<std::string>();
   return texts;
 }
 
@@ -90,7 +91,7 @@ TEST(TradeScreens, DiplomacyRefusesAnEarlyAmbassadorAndKeepsTheTradeOrders) {
   EXPECT_EQ(rivals.at("Helper"), "Relations are not yet good enough for that.");
   EXPECT_EQ(rivals.at("GoldLbl"), "3450");
   EXPECT_EQ(Number(after, "Gold"), Number(before, "Gold"));
-  EXPECT_EQ(after["RivalStance"][0].number(), 0);
+  EXPECT_EQ(after.at("RivalStance").at(0).get<double>(), 0);
   EXPECT_EQ(Number(after, "SellGood"), 3);
   EXPECT_EQ(Number(after, "SellPercent"), 20);
   EXPECT_EQ(Number(after, "BuyGood"), 2);
@@ -138,20 +139,20 @@ TEST(TradeScreens, ThePleaOpensTheGivingPanelAndRefusingItCosts) {
     EXPECT_EQ(run.lines.size(), 2u) << run.err;
     if (run.lines.size() != 2) return JsonValue{};
     const JsonValue panel = ParseJson(run.lines[0]);
-    EXPECT_EQ(panel["name"].str(), "GarryFrm");
-    for (const auto& c : panel["controls"].array()) {
-      const std::string& name = c["name"].str();
+    EXPECT_EQ(panel.at("name").get<std::string>(), "GarryFrm");
+    for (const auto& c : panel.at("controls")) {
+      const std::string& name = c.at("name").get<std::string>();
       if (name == "GoldLbl" || name == "CropsUpAniBtn") {
-        EXPECT_EQ(c["visible"].boolean(), name == "CropsUpAniBtn") << name;
+        EXPECT_EQ(c.at("visible").get<bool>(), name == "CropsUpAniBtn") << name;
       }
     }
     return ParseJson(run.lines[1]);
   };
   const JsonValue gave = answer("OkAniBtn");
   const JsonValue refused = answer("Noanibtn");
-  ASSERT_TRUE(gave.IsObject() && refused.IsObject());
+  ASSERT_TRUE(gave.is_object() && refused.is_object());
   EXPECT_EQ(Number(gave, "Happiness") - Number(refused, "Happiness"), 12);
-  EXPECT_NEAR(gave["Morale"].number() - refused["Morale"].number(), 15, 0.01);
+  EXPECT_NEAR(gave.at("Morale").get<double>() - refused.at("Morale").get<double>(), 15, 0.01);
   EXPECT_EQ(Number(gave, "LordReligion") - Number(refused, "LordReligion"), 4);
 }
 

@@ -55,15 +55,15 @@ void BackToTheMenu(CountyPlayer& player) {
   // only the replay and the menu to choose from.
   const JsonValue tips = testing::ParseJson(player.level().Ask("show TipsFrm"));
   int looked_at = 0;
-  for (const JsonValue& c : tips["controls"].array()) {
-    const std::string name = c["name"].str();
+  for (const JsonValue& c : tips.at("controls")) {
+    const std::string name = c.at("name").get<std::string>();
     looked_at += name == "TipLbl(1)" || name == "Image1" || name == "Image3" || name == "Image4";
     if (name == "TipLbl(1)") {
-      EXPECT_EQ(c["colour"].str(), "#ff0000");
+      EXPECT_EQ(c.at("colour").get<std::string>(), "#ff0000");
     } else if (name == "Image1") {
-      EXPECT_FALSE(c["visible"].boolean());
+      EXPECT_FALSE(c.at("visible").get<bool>());
     } else if (name == "Image3" || name == "Image4") {
-      EXPECT_TRUE(c["visible"].boolean()) << name;
+      EXPECT_TRUE(c.at("visible").get<bool>()) << name;
     }
   }
   EXPECT_EQ(looked_at, 4);
@@ -80,7 +80,7 @@ TEST(WholeGames, TheLordIsMurderedWhileHisGuardIsNeverTrained) {
   player.Begin();
   player.PlayUntil(Lost, 60);
   const JsonValue end = player.level().Dump();
-  ASSERT_TRUE(end.IsObject()) << player.level().Errors();
+  ASSERT_TRUE(end.is_object()) << player.level().Errors();
   Report("lost game, the lord murdered", end);
   // Rival county 1's assassins grow every 8th turn and strike at the lord on
   // the 24th, when they outnumber a guard still at its first level.
@@ -118,7 +118,7 @@ TEST(WholeGames, TheUndefendedCastleFallsWhileItsArmyBesiegesTheRival) {
   long storm_target = 0;
   for (int turn = 0; turn < 80; ++turn) {
     const JsonValue county = player.level().Dump();
-    ASSERT_TRUE(county.IsObject()) << player.level().Errors();
+    ASSERT_TRUE(county.is_object()) << player.level().Errors();
     if (Lost(county)) break;
     if (Number(county, "GuardResearchTurns") == 200 &&
         Number(county, "Gold") >= Number(county, "GuardLevel") * 700) {
@@ -131,8 +131,8 @@ TEST(WholeGames, TheUndefendedCastleFallsWhileItsArmyBesiegesTheRival) {
       player.level().Do("click MsgFrm.OkAniBtn");
       const JsonValue siege = player.level().Dump();
       // Five engineers: the siege lasts six turns.
-      EXPECT_EQ(siege["RivalStatus"][std::size_t{0}].number(), 6);
-      EXPECT_EQ(siege["ArmyWaypointNos"][std::size_t{0}].number(), 51);
+      EXPECT_EQ(siege.at("RivalStatus").at(0).get<double>(), 6);
+      EXPECT_EQ(siege.at("ArmyWaypointNos").at(0).get<double>(), 51);
       siege_turn = Number(county, "Turn");
     }
     if (!player.EndTurn()) break;
@@ -146,7 +146,7 @@ TEST(WholeGames, TheUndefendedCastleFallsWhileItsArmyBesiegesTheRival) {
     }
   }
   const JsonValue end = player.level().Dump();
-  ASSERT_TRUE(end.IsObject()) << player.level().Errors();
+  ASSERT_TRUE(end.is_object()) << player.level().Errors();
   Report("lost game, the castle fallen", end);
   // The road to the far end opens with the war of turn 33.
   EXPECT_EQ(siege_turn, 34);
@@ -154,7 +154,7 @@ TEST(WholeGames, TheUndefendedCastleFallsWhileItsArmyBesiegesTheRival) {
   EXPECT_EQ(storm_outcome, 0) << "the storm of 1010 soldiers fails";
   EXPECT_TRUE(Lost(end));
   EXPECT_EQ(Number(end, "Rival1Standing"), -1);
-  EXPECT_EQ(end["RivalStatus"][std::size_t{1}].number(), 201);
+  EXPECT_EQ(end.at("RivalStatus").at(1).get<double>(), 201);
   EXPECT_EQ(Number(end, "GarrisonedArmy"), 0);
   // The guard outranked the assassins' four on the 24th turn.
   EXPECT_GE(Number(end, "GuardLevel"), 4);
