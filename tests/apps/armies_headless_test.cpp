@@ -2,14 +2,13 @@
 // make_save, loaded, then the player's clicks on the map, the army camp, the
 // split and combine dialogs and the castle; the game state read with `dump`.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
-#include <cstdlib>
 #include <functional>
 
 #include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
@@ -18,6 +17,7 @@ using testing::GameFolder;
 using testing::JsonValue;
 using testing::Outcome;
 using testing::ParseJson;
+using testing::PrepareSave;
 
 constexpr const char* kKinds[] = {
     "Monks",        "Archers",   "ClubMen",  "SwordMen", "Helebarders", "TwoHanders", "Cavalry",
@@ -50,13 +50,7 @@ struct PlayRun {
 // Loads the prepared county, runs `body` on the map and dumps the state.
 PlayRun Play(const std::vector<std::string>& fields, const std::string& body) {
   GameFolder folder;
-  EXPECT_EQ(folder.Run("quit\n").code, 0);
-  const auto saves = folder.game() / "Save Game";
-  std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
-                        (saves / "FirstSave.s9_").string() + "' '" + (saves / "Army.s9_").string() +
-                        "'";
-  for (const std::string& f : fields) command += " '" + f + "'";
-  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  PrepareSave(folder, "Army", fields);
   PlayRun run;
   run.outcome = folder.Run(
       "click TipsFrm.Image1\nload Army\nclick MsgBoxFrm.OkAniBtn\ndump\n" + body + "dump\nquit\n",

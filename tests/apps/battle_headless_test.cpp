@@ -7,6 +7,7 @@
 
 #include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
@@ -16,6 +17,7 @@ using testing::JsonValue;
 using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
+using testing::PrepareSave;
 
 // The armies and the enemy forces of a dump, as written.
 std::string Forces(const std::string& dump) {
@@ -33,17 +35,10 @@ std::string Forces(const std::string& dump) {
 class SiegeCounty {
  public:
   explicit SiegeCounty(const std::vector<std::string>& fields, bool fades_off = true) {
-    auto optim = testing::ReadBytes(folder.game() / "Optim.rx");
-    optim[2] = optim[3] = fades_off ? 0xFF : 0;  // FadesOff
-    testing::WriteBytes(folder.game() / "Optim.rx", optim);
+    if (fades_off) folder.TurnFadesOff();
     const Outcome first = folder.Run("click TipsFrm.Image1\nquit\n");
     EXPECT_EQ(first.code, 0) << first.err;
-    const auto saves = folder.game() / "Save Game";
-    std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
-                          (saves / "FirstSave.s9_").string() + "' '" +
-                          (saves / "Siege.s9_").string() + "'";
-    for (const std::string& f : fields) command += " '" + f + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0);
+    PrepareSave(folder, "Siege", fields);
   }
 
   // Loads the siege, ends the turn and orders the storm; `during` follows

@@ -4,50 +4,29 @@
 // while the end of turn asks its questions, the objectives page's buttons,
 // and the village a rising mob burns.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
 
+using testing::ControlOf;
 using testing::Element;
 using testing::GameFolder;
 using testing::JsonValue;
 using testing::Outcome;
 using testing::ParseJson;
-
-// A save named `name` in the folder's saves: the level's first save with the
-// given record fields set by the save editor.
-void PrepareSave(const GameFolder& folder, const std::string& name,
-                 const std::vector<std::string>& fields) {
-  ASSERT_EQ(folder.Run("quit\n").code, 0);
-  const auto saves = folder.game() / "Save Game";
-  std::string command = std::string("'") + VALORNE_MAKE_SAVE + "' '" +
-                        (saves / "FirstSave.s9_").string() + "' '" +
-                        (saves / (name + ".s9_")).string() + "'";
-  for (const std::string& f : fields) command += " '" + f + "'";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
-}
+using testing::PrepareSave;
 
 constexpr const char* kLoadPrepared =
     "click TipsFrm.Image1\n"
     "load Prepared\n"
     "click MsgBoxFrm.OkAniBtn\n";
-
-// The control `name` of a `show` line.
-const JsonValue& ControlOf(const JsonValue& screen, const std::string& name) {
-  for (const JsonValue& c : screen.at("controls")) {
-    if (c.at("name").get<std::string>() == name) return c;
-  }
-  throw std::out_of_range(name + " is not on " + screen.at("name").get<std::string>());
-}
 
 Outcome RunPrepared(const std::vector<std::string>& fields, const std::string& script) {
   GameFolder folder;

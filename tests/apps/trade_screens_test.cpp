@@ -3,11 +3,11 @@
 // and the screens with `show`.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 
 #include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
@@ -17,13 +17,8 @@ using testing::JsonValue;
 using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
-
-std::map<std::string, std::string> Texts(const JsonValue& shown) {
-  std::map<std::string, std::string> texts;
-  for (const auto& c : shown.at("controls"))
-    texts[c.at("name").get<std::string>()] = c.at("text").get<std::string>();
-  return texts;
-}
+using testing::PrepareSave;
+using testing::Texts;
 
 // Grain bought at the trade post: three clicks on the up button and a hold
 // of three ticks (the press itself makes a step) come to 70 grain, paid with
@@ -111,11 +106,7 @@ TEST(TradeScreens, DiplomacyRefusesAnEarlyAmbassadorAndKeepsTheTradeOrders) {
 TEST(TradeScreens, ThePleaOpensTheGivingPanelAndRefusingItCosts) {
   GameFolder folder;
   ASSERT_EQ(folder.Run("click TipsFrm.Image1\nquit\n", "--rnd 0.5").code, 0);
-  const std::filesystem::path saves = folder.game() / "Save Game";
-  const std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
-                              (saves / "FirstSave.s9_").string() + "' '" +
-                              (saves / "Plea.s9_").string() + "' Turn=15";
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  PrepareSave(folder, "Plea", {"Turn=15"});
   const auto answer = [&](const std::string& button) {
     const Outcome run = folder.Run(
         "click TipsFrm.Image1\n"

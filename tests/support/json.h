@@ -3,7 +3,9 @@
 // so tests can check the order too.
 #pragma once
 
+#include <map>
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +35,24 @@ inline long Number(const JsonValue& dump, std::string_view key) {
 }
 inline long Element(const JsonValue& dump, std::string_view key, int index) {
   return dump.at(key).at(static_cast<std::size_t>(index)).get<long>();
+}
+
+// The control `name` of a `show` line; std::out_of_range when the screen has
+// none.
+inline const JsonValue& ControlOf(const JsonValue& screen, std::string_view name) {
+  for (const JsonValue& c : screen.at("controls")) {
+    if (c.at("name").get_ref<const std::string&>() == name) return c;
+  }
+  throw std::out_of_range(std::string(name) + " is not on " + screen.at("name").get<std::string>());
+}
+
+// The texts of the controls of a `show` line, by control name.
+inline std::map<std::string, std::string> Texts(const JsonValue& screen) {
+  std::map<std::string, std::string> texts;
+  for (const JsonValue& c : screen.at("controls")) {
+    texts[c.at("name").get<std::string>()] = c.at("text").get<std::string>();
+  }
+  return texts;
 }
 
 }  // namespace valorne::testing
