@@ -14,7 +14,7 @@
 #include "platform/sdl/sdl_window.h"
 #include "platform/sound_channels.h"
 #include "platform/window.h"
-#include "screens/toolkit/script_driver.h"
+#include "screens/toolkit/scripted_ui.h"
 #include "screens/toolkit/ui.h"
 #include "screens/toolkit/window_loop.h"
 
@@ -68,21 +68,13 @@ int RunHeadless(const SiblingProgram& program, Game& game, const ScreenRegistry&
   ScriptServices services(program.name);
   // Input already at its end: handed over without a script, nothing to show.
   if (std::cin.peek() == std::char_traits<char>::eof()) return 0;
-  VirtualClock clock;
-  RecordedSoundChannels sound;
-  RecordedPointer pointer;
-  Ui ui(game, registry, {clock, sound, pointer, services});
-  ui.SetDisplaySize(kDisplay);
-  game.set_ui(&ui);
-  ScriptCommands commands;
-  ScriptDriver driver(ui, clock, commands, std::cin, std::cout, std::cerr);
   SdlSnapshotMaker shots;
-  driver.SetSnapshotMaker(&shots);
-  ui.SetSnapshotMaker(&shots);
-  driver.SetSoundLog(&sound);
-  ui.SetEventSource(&driver);
-  const int code = RunScreen(program, ui);
-  game.set_ui(nullptr);
+  int code = 0;
+  {
+    ScriptedUi scripted(game, registry, services, std::cin, std::cout, std::cerr, &shots);
+    scripted.ui().SetDisplaySize(kDisplay);
+    code = RunScreen(program, scripted.ui());
+  }
   TellStarted(std::cerr, program.name, services.started);
   return code;
 }

@@ -8,7 +8,7 @@
 #include "platform/sdl/posix_process.h"
 #include "platform/sound_channels.h"
 #include "platform/window.h"
-#include "screens/toolkit/script_driver.h"
+#include "screens/toolkit/scripted_ui.h"
 
 namespace valorne {
 
@@ -56,27 +56,18 @@ class ScriptServices : public HeadlessServices {
 }  // namespace
 
 int RunHeadless(Game& game, const ProgramArguments& arguments) {
-  VirtualClock clock;
-  RecordedSoundChannels sound;
-  RecordedPointer pointer;
   ScriptServices services(arguments.dots_per_inch);
   ScreenRegistry registry;
   RegisterGameScreens(registry);
-  Ui ui(game, registry, {clock, sound, pointer, services});
-  services.ui = &ui;
-  game.set_ui(&ui);
-
-  ScriptCommands commands;
-  ScriptDriver driver(ui, clock, commands, std::cin, std::cout, std::cerr);
   SdlSnapshotMaker shots;
-  driver.SetSnapshotMaker(&shots);
-  ui.SetSnapshotMaker(&shots);
-  driver.SetSoundLog(&sound);
-  ui.SetEventSource(&driver);
-  RegisterGameCommands(commands, game);
-
-  const int code = RunLevel(game, ui, services, nullptr);
-  game.set_ui(nullptr);
+  int code = 0;
+  {
+    ScriptedUi scripted(game, registry, services, std::cin, std::cout, std::cerr, &shots);
+    services.ui = &scripted.ui();
+    RegisterGameCommands(scripted.commands(), game);
+    code = RunLevel(game, scripted.ui(), services, nullptr);
+    services.ui = nullptr;
+  }
   // The campaign's chain: the programs the level handed over to, for the
   // scripts that follow a game through the splash, the intro and the menu.
   for (const auto& program : services.started) {

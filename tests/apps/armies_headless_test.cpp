@@ -2,15 +2,14 @@
 // make_save, loaded, then the player's clicks on the map, the army camp, the
 // split and combine dialogs and the castle; the game state read with `dump`.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
-#include <cstdlib>
 #include <functional>
 #include <map>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
@@ -19,6 +18,7 @@ using testing::GameFolder;
 using testing::JsonValue;
 using testing::Outcome;
 using testing::ParseJson;
+using testing::PrepareSave;
 
 constexpr const char* kKinds[] = {
     "Monks",        "Archers",   "ClubMen",  "SwordMen", "Helebarders", "TwoHanders", "Cavalry",
@@ -51,13 +51,7 @@ struct PlayRun {
 // Loads the prepared county, runs `body` on the map and dumps the state.
 PlayRun Play(const std::vector<std::string>& fields, const std::string& body) {
   GameFolder folder;
-  EXPECT_EQ(folder.Run("quit\n").code, 0);
-  const auto saves = folder.game() / "Save Game";
-  std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
-                        (saves / "FirstSave.s9_").string() + "' '" + (saves / "Army.s9_").string() +
-                        "'";
-  for (const std::string& f : fields) command += " '" + f + "'";
-  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  PrepareSave(folder, "Army", fields);
   PlayRun run;
   run.outcome = folder.Run(
       "click TipsFrm.Image1\nload Army\nclick MsgBoxFrm.OkAniBtn\ndump\n" + body + "dump\nquit\n",
@@ -73,7 +67,7 @@ PlayRun Play(const std::vector<std::string>& fields, const std::string& body) {
 
 std::vector<int> Numbers(const JsonValue& list) {
   std::vector<int> out;
-  for (const JsonValue& v : list.array()) out.push_back(static_cast<int>(v.number()));
+  for (const JsonValue& v : list) out.push_back(v.get<int>());
   return out;
 }
 
@@ -106,11 +100,11 @@ TEST(ArmiesHeadless, SplitThroughTheDialogAndTheMovesAfterIt) {
                              "down ArmySplitFrm.UpAniBtn\nadvance " +
                                  std::to_string(c.detach_ms) + "\nup ArmySplitFrm.UpAniBtn\n" +
                                  c.answer + "advance 20000\n");
-    ASSERT_TRUE(run.after.IsObject()) << c.what;
-    EXPECT_EQ(Numbers(run.after["ArmySizes"]), c.sizes) << c.what;
-    EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), c.waypoints) << c.what;
-    EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), c.moves) << c.what;
-    EXPECT_EQ(run.after["ArmyClickMode"].number(), 0) << c.what;
+    ASSERT_TRUE(run.after.is_object()) << c.what;
+    EXPECT_EQ(Numbers(run.after.at("ArmySizes")), c.sizes) << c.what;
+    EXPECT_EQ(Numbers(run.after.at("ArmyWaypointNos")), c.waypoints) << c.what;
+    EXPECT_EQ(Numbers(run.after.at("ArmyMovesLeft")), c.moves) << c.what;
+    EXPECT_EQ(run.after.at("ArmyClickMode").get<double>(), 0) << c.what;
   }
 }
 
@@ -126,8 +120,8 @@ TEST(ArmiesHeadless, CombineUpTo4000) {
         Play(fields,
              "click Camp1Frm.ArmyCamp1Img\nclick ArmyCampFrm.CombineBtn\n"
              "click ArmyCombineFrm.ArmyOption(1)\nclick ArmyCombineFrm.OkAniBtn\nforms\n");
-    ASSERT_TRUE(run.after.IsObject());
-    EXPECT_EQ(Numbers(run.after["ArmySizes"]), c.sizes) << c.second;
+    ASSERT_TRUE(run.after.is_object());
+    EXPECT_EQ(Numbers(run.after.at("ArmySizes")), c.sizes) << c.second;
     const bool refused = c.second > 2000;
     // Refused, the combine dialog stays open with its hint.
     EXPECT_EQ(run.lines[run.lines.size() - 2],
@@ -141,12 +135,13 @@ TEST(ArmiesHeadless, DisbandingTheGarrisonFreesTheCastle) {
   const PlayRun run = Play(fields,
                            "click Camp1Frm.Camp1StatusImg\nclick ArmyCampFrm.DisbandBtn\n"
                            "click ArmyCampFrm.Okanibtn2\n");
-  ASSERT_TRUE(run.after.IsObject());
-  EXPECT_EQ(run.after["GarrisonedArmy"].number(), 0);
-  EXPECT_EQ(Numbers(run.after["ArmyExists"]), (std::vector<int>{0, 0, 0}));
-  EXPECT_EQ(run.after["Population"].number(), run.before["Population"].number() + 320);
-  EXPECT_EQ(run.after["Bows"].number(), run.before["Bows"].number() + 300);
-  EXPECT_EQ(run.after["Clubs"].number(), run.before["Clubs"].number() + 20);
+  ASSERT_TRUE(run.after.is_object());
+  EXPECT_EQ(run.after.at("GarrisonedArmy").get<double>(), 0);
+  EXPECT_EQ(Numbers(run.after.at("ArmyExists")), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(run.after.at("Population").get<double>(),
+            run.before.at("Population").get<double>() + 320);
+  EXPECT_EQ(run.after.at("Bows").get<double>(), run.before.at("Bows").get<double>() + 300);
+  EXPECT_EQ(run.after.at("Clubs").get<double>(), run.before.at("Clubs").get<double>() + 20);
 }
 
 TEST(ArmiesHeadless, TheGarrisonLeavesByTheCastleScreen) {
@@ -155,10 +150,10 @@ TEST(ArmiesHeadless, TheGarrisonLeavesByTheCastleScreen) {
   const PlayRun run = Play(fields,
                            "click Camp1Frm.WarBuilding\nclick BuildingFrm.OkAniBtn\n"
                            "click CastleFrm.UngarisonBtn\nforms\nadvance 20000\n");
-  ASSERT_TRUE(run.after.IsObject());
-  EXPECT_EQ(run.after["GarrisonedArmy"].number(), 0);
-  EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
-  EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), (std::vector<int>{1, 0, 0}));
+  ASSERT_TRUE(run.after.is_object());
+  EXPECT_EQ(run.after.at("GarrisonedArmy").get<double>(), 0);
+  EXPECT_EQ(Numbers(run.after.at("ArmyWaypointNos")), (std::vector<int>{2, 0, 0}));
+  EXPECT_EQ(Numbers(run.after.at("ArmyMovesLeft")), (std::vector<int>{1, 0, 0}));
   EXPECT_EQ(run.lines[run.lines.size() - 2], R"(["Camp1Frm"])");
 }
 
@@ -174,12 +169,12 @@ TEST(ArmiesHeadless, TheBandBeforeWaypoint24IsAttackedOrPassed) {
     const PlayRun run = Play(
         fields, "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo24\nforms\n" +
                     std::string(c.question ? "click MsgFrm.Noanibtn\n" : "") + "advance 20000\n");
-    ASSERT_TRUE(run.after.IsObject());
+    ASSERT_TRUE(run.after.is_object());
     EXPECT_EQ(run.lines[run.lines.size() - 2],
               c.question ? R"(["Camp1Frm", "MsgFrm"])" : R"(["Camp1Frm"])");
-    EXPECT_EQ(run.after["ArmyWaypointNos"][0].number(), c.waypoint);
+    EXPECT_EQ(run.after.at("ArmyWaypointNos").at(0).get<double>(), c.waypoint);
     if (c.question) {
-      EXPECT_EQ(run.after["BattleTarget"].number(), 1);
+      EXPECT_EQ(run.after.at("BattleTarget").get<double>(), 1);
     }
   }
 }
@@ -192,12 +187,12 @@ TEST(ArmiesHeadless, TheFindAtWaypoint34IsPaidOnce) {
                                "click Camp1Frm.ArmyCamp1Img right\nclick Camp1Frm.WalkTo33\n"
                                "advance 20000\n" +
                                step_to_34);
-  ASSERT_TRUE(run.after.IsObject());
-  EXPECT_EQ(run.after["ArmyWaypointNos"][0].number(), 34);
-  EXPECT_EQ(run.after["ArmyMovesLeft"][0].number(), 0);
-  EXPECT_EQ(run.after["Gold"].number(), run.before["Gold"].number() + 150);
-  EXPECT_EQ(run.after["OreStock"].number(), run.before["OreStock"].number() + 300);
-  EXPECT_EQ(run.after["Waypoint34Find"].number(), 200);
+  ASSERT_TRUE(run.after.is_object());
+  EXPECT_EQ(run.after.at("ArmyWaypointNos").at(0).get<double>(), 34);
+  EXPECT_EQ(run.after.at("ArmyMovesLeft").at(0).get<double>(), 0);
+  EXPECT_EQ(run.after.at("Gold").get<double>(), run.before.at("Gold").get<double>() + 150);
+  EXPECT_EQ(run.after.at("OreStock").get<double>(), run.before.at("OreStock").get<double>() + 300);
+  EXPECT_EQ(run.after.at("Waypoint34Find").get<double>(), 200);
 }
 
 // Escape on the army camp: while the disband is asked it answers "no" and
@@ -222,7 +217,7 @@ TEST(ArmiesHeadless, EscapeAndReturnOnTheArmyCamp) {
                              std::string("click Camp1Frm.ArmyCamp1Img\n") + c.keys + "forms\n");
     ASSERT_GE(run.lines.size(), 3u) << c.keys;
     EXPECT_EQ(run.lines[run.lines.size() - 2], c.forms) << c.keys;
-    EXPECT_EQ(Numbers(run.after["ArmyExists"]), (std::vector<int>{-1, 0, 0})) << c.keys;
+    EXPECT_EQ(Numbers(run.after.at("ArmyExists")), (std::vector<int>{-1, 0, 0})) << c.keys;
   }
 }
 
@@ -236,11 +231,11 @@ TEST(ArmiesHeadless, TheMarchEndsBeforeTheTurnAndTheLoadWaitsForIt) {
   const PlayRun turn = Play(fields, march +
                                         "click Camp1Frm.EndTurnBtn\nadvance 3000\n"
                                         "click MessagesFrm.OkAniBtn\n");
-  ASSERT_TRUE(turn.after.IsObject());
-  EXPECT_EQ(turn.after["Turn"].number(), turn.before["Turn"].number() + 1);
-  EXPECT_EQ(Numbers(turn.after["ArmyWaypointNos"]), (std::vector<int>{6, 0, 0}));
-  EXPECT_EQ(Numbers(turn.after["ArmyMovesLeft"]), (std::vector<int>{3, 0, 0}));
-  EXPECT_FALSE(turn.after["ArmyWalking"].boolean());
+  ASSERT_TRUE(turn.after.is_object());
+  EXPECT_EQ(turn.after.at("Turn").get<double>(), turn.before.at("Turn").get<double>() + 1);
+  EXPECT_EQ(Numbers(turn.after.at("ArmyWaypointNos")), (std::vector<int>{6, 0, 0}));
+  EXPECT_EQ(Numbers(turn.after.at("ArmyMovesLeft")), (std::vector<int>{3, 0, 0}));
+  EXPECT_FALSE(turn.after.at("ArmyWalking").get<bool>());
 
   const PlayRun load = Play(fields, march +
                                         "key Escape down\nkey Escape up\n"
@@ -252,13 +247,13 @@ TEST(ArmiesHeadless, TheMarchEndsBeforeTheTurnAndTheLoadWaitsForIt) {
   ASSERT_EQ(load.lines.size(), 4u) << load.outcome.err;
   std::string hint;
   const JsonValue dialog = ParseJson(load.lines[1]);
-  for (const JsonValue& c : dialog["controls"].array()) {
-    if (c["name"].str() == "Helper") hint = c["text"].str();
+  for (const JsonValue& c : dialog.at("controls")) {
+    if (c.at("name").get<std::string>() == "Helper") hint = c.at("text").get<std::string>();
   }
   EXPECT_EQ(hint, "An army is on the march: wait until it has arrived.");
   EXPECT_EQ(load.lines[2], R"(["Camp1Frm"])");
   // The first save's county, its army at the muster point.
-  EXPECT_EQ(Numbers(load.after["ArmyWaypointNos"]), (std::vector<int>{2, 0, 0}));
+  EXPECT_EQ(Numbers(load.after.at("ArmyWaypointNos")), (std::vector<int>{2, 0, 0}));
 }
 
 // Another army's camp opened while the first walks: the walk goes on with
@@ -271,17 +266,17 @@ TEST(ArmiesHeadless, AnotherArmyChosenWhileOneWalks) {
                            "click Camp1Frm.ArmyCamp2Img\nclick ArmyCampFrm.OkAniBtn\n"
                            "advance 5000\nshow Camp1Frm\n");
   ASSERT_EQ(run.lines.size(), 3u) << run.outcome.err;
-  EXPECT_EQ(run.after["SelectedArmy"].number(), 2);
-  EXPECT_FALSE(run.after["ArmyWalking"].boolean());
-  EXPECT_EQ(Numbers(run.after["ArmyWaypointNos"]), (std::vector<int>{6, 7, 0}));
-  EXPECT_EQ(Numbers(run.after["ArmyMovesLeft"]), (std::vector<int>{2, 3, 0}));
+  EXPECT_EQ(run.after.at("SelectedArmy").get<double>(), 2);
+  EXPECT_FALSE(run.after.at("ArmyWalking").get<bool>());
+  EXPECT_EQ(Numbers(run.after.at("ArmyWaypointNos")), (std::vector<int>{6, 7, 0}));
+  EXPECT_EQ(Numbers(run.after.at("ArmyMovesLeft")), (std::vector<int>{2, 3, 0}));
   const JsonValue map = ParseJson(run.lines[1]);
   std::map<std::string, int> top;
-  for (const JsonValue& c : map["controls"].array()) {
-    top[c["name"].str()] = static_cast<int>(c["top"].number());
+  for (const JsonValue& c : map.at("controls")) {
+    top[c.at("name").get<std::string>()] = static_cast<int>(c.at("top").get<double>());
   }
-  EXPECT_EQ(top["ArmyCamp1Img"], top["WalkTo6"] - 25);
-  EXPECT_EQ(top["ArmyCamp2Img"], top["WalkTo7"] - 25);
+  EXPECT_EQ(top.at("ArmyCamp1Img"), top.at("WalkTo6") - 25);
+  EXPECT_EQ(top.at("ArmyCamp2Img"), top.at("WalkTo7") - 25);
 }
 
 // The pointer over an army: its soldiers and moves and the county's morale
@@ -298,11 +293,12 @@ TEST(ArmiesHeadless, TheArmyUnderThePointerShowsItsStrength) {
   for (int army = 0; army < 2; ++army) {
     const JsonValue map = ParseJson(run.lines[static_cast<std::size_t>(army) + 1]);
     std::map<std::string, std::string> text;
-    for (const JsonValue& c : map["controls"].array()) text[c["name"].str()] = c["text"].str();
-    EXPECT_EQ(text["ArmyNumLbl"], expected[army].first) << army + 1;
-    EXPECT_EQ(text["WalkLbl"], expected[army].second) << army + 1;
-    EXPECT_EQ(text["MoralLbl"], "80") << army + 1;
-    EXPECT_EQ(text["Helper"], "Your army. Click: its camp; right-click: where it can march.");
+    for (const JsonValue& c : map.at("controls"))
+      text[c.at("name").get<std::string>()] = c.at("text").get<std::string>();
+    EXPECT_EQ(text.at("ArmyNumLbl"), expected[army].first) << army + 1;
+    EXPECT_EQ(text.at("WalkLbl"), expected[army].second) << army + 1;
+    EXPECT_EQ(text.at("MoralLbl"), "80") << army + 1;
+    EXPECT_EQ(text.at("Helper"), "Your army. Click: its camp; right-click: where it can march.");
   }
 }
 

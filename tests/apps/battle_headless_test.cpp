@@ -5,8 +5,9 @@
 
 #include <filesystem>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
@@ -16,6 +17,7 @@ using testing::JsonValue;
 using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
+using testing::PrepareSave;
 
 // The armies and the enemy forces of a dump, as written.
 std::string Forces(const std::string& dump) {
@@ -33,17 +35,10 @@ std::string Forces(const std::string& dump) {
 class SiegeCounty {
  public:
   explicit SiegeCounty(const std::vector<std::string>& fields, bool fades_off = true) {
-    auto optim = testing::ReadBytes(folder.game() / "Optim.rx");
-    optim[2] = optim[3] = fades_off ? 0xFF : 0;  // FadesOff
-    testing::WriteBytes(folder.game() / "Optim.rx", optim);
+    if (fades_off) folder.TurnFadesOff();
     const Outcome first = folder.Run("click TipsFrm.Image1\nquit\n");
     EXPECT_EQ(first.code, 0) << first.err;
-    const auto saves = folder.game() / "Save Game";
-    std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
-                          (saves / "FirstSave.s9_").string() + "' '" +
-                          (saves / "Siege.s9_").string() + "'";
-    for (const std::string& f : fields) command += " '" + f + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0);
+    PrepareSave(folder, "Siege", fields);
   }
 
   // Loads the siege, ends the turn and orders the storm; `during` follows
@@ -103,16 +98,14 @@ TEST(BattleHeadless, TheStormedCastleOfRival1Falls) {
   EXPECT_EQ(Number(results, "BattleStatus"), 2);
   ASSERT_NE(Number(results, "BattleOutcome"), 0) << run.lines[2];
   // The survivors came back into the army, and morale rose by 15.
-  auto army1 = [](const JsonValue& dump) {
-    return static_cast<long>(dump["ArmySizes"][std::size_t{0}].number());
-  };
+  auto army1 = [](const JsonValue& dump) { return dump.at("ArmySizes").at(0).get<long>(); };
   EXPECT_EQ(army1(fighting) - army1(results), Number(results, "OurDead"));
-  EXPECT_NEAR(results["Morale"].number(), fighting["Morale"].number() + 15, 1e-4);
+  EXPECT_NEAR(results.at("Morale").get<double>(), fighting.at("Morale").get<double>() + 15, 1e-4);
   // The castle is taken: rival county 1 no longer stands, the siege is over
   // and the army stands back on waypoint 50.
   EXPECT_EQ(Number(after, "Rival1Standing"), 0);
-  EXPECT_EQ(after["RivalStatus"][std::size_t{0}].number(), 200);
-  EXPECT_EQ(after["ArmyWaypointNos"][std::size_t{0}].number(), 50);
+  EXPECT_EQ(after.at("RivalStatus").at(0).get<double>(), 200);
+  EXPECT_EQ(after.at("ArmyWaypointNos").at(0).get<double>(), 50);
   EXPECT_FALSE(std::filesystem::exists(county.folder.game() / "Fight_in.rx"));
   EXPECT_FALSE(std::filesystem::exists(county.folder.game() / "Fight_out.rx"));
   EXPECT_EQ(run.err.find("takes no input"), std::string::npos) << run.err;

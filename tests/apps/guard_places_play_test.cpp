@@ -7,7 +7,7 @@
 #include <map>
 
 #include "state/record.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 
 namespace valorne {
@@ -44,7 +44,8 @@ std::string Prepare(const GameFolder& folder, const std::function<void(GameState
 std::map<std::string, JsonValue> Controls(const std::string& line) {
   std::map<std::string, JsonValue> by_name;
   const JsonValue screen = ParseJson(line);
-  for (const JsonValue& c : screen["controls"].array()) by_name.emplace(c["name"].str(), c);
+  for (const JsonValue& c : screen.at("controls"))
+    by_name.emplace(c.at("name").get<std::string>(), c);
   return by_name;
 }
 
@@ -70,9 +71,9 @@ TEST(GuardPlay, TheAssassinsAreSentOnlyForTheirFullPrice) {
     EXPECT_EQ(Element(dump, "GuardMissions", 1), 1);
     EXPECT_EQ(Element(dump, "GuardMissions", 2), 1);
     const auto guard = Controls(run.lines[1]);
-    EXPECT_EQ(guard.at("Helper")["text"].str(),
+    EXPECT_EQ(guard.at("Helper").at("text").get<std::string>(),
               sent ? "The order is given." : "Not enough resources.");
-    EXPECT_EQ(guard.at("OkAniBtn")["enabled"].boolean(), !sent);
+    EXPECT_EQ(guard.at("OkAniBtn").at("enabled").get<bool>(), !sent);
   }
 }
 
@@ -81,8 +82,8 @@ TEST(GuardPlay, TheAssassinsAreSentOnlyForTheirFullPrice) {
 // Whether the reports list holds the text `ref` ("1/85"); the rival
 // counties post their own reports beside the scouts'.
 bool Reported(const JsonValue& dump, const std::string& ref) {
-  for (const JsonValue& line : dump["Reports"].array()) {
-    if (line.str() == ref) return true;
+  for (const JsonValue& line : dump.at("Reports")) {
+    if (line.get<std::string>() == ref) return true;
   }
   return false;
 }
@@ -112,10 +113,11 @@ TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
                                  "--rnd 0.5");
   ASSERT_EQ(run.code, 0) << run.err;
   ASSERT_EQ(run.lines.size(), 6u) << run.err;
-  EXPECT_EQ(Controls(run.lines[0]).at("TravelLbl")["text"].str(), "Travel time: 2 turns");
+  EXPECT_EQ(Controls(run.lines[0]).at("TravelLbl").at("text").get<std::string>(),
+            "Travel time: 2 turns");
   const auto before = Controls(run.lines[1]);
-  EXPECT_FALSE(before.at("StatueImg1")["visible"].boolean());
-  EXPECT_TRUE(before.at("ScoutStatusImg")["visible"].boolean());
+  EXPECT_FALSE(before.at("StatueImg1").at("visible").get<bool>());
+  EXPECT_TRUE(before.at("ScoutStatusImg").at("visible").get<bool>());
   EXPECT_EQ(Number(ParseJson(run.lines[2]), "StatueDiscovered"), 0);
   EXPECT_FALSE(Reported(ParseJson(run.lines[3]), "1/85"));
   EXPECT_FALSE(Reported(ParseJson(run.lines[3]), "1/86"));
@@ -125,9 +127,9 @@ TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
   EXPECT_TRUE(Reported(found, "1/85"));
   EXPECT_EQ(Element(found, "GuardMissions", 3), 200);
   const auto after = Controls(run.lines[5]);
-  EXPECT_TRUE(after.at("StatueImg1")["visible"].boolean());
-  EXPECT_TRUE(after.at("EFlagImg1")["visible"].boolean());
-  EXPECT_FALSE(after.at("ScoutStatusImg")["visible"].boolean());
+  EXPECT_TRUE(after.at("StatueImg1").at("visible").get<bool>());
+  EXPECT_TRUE(after.at("EFlagImg1").at("visible").get<bool>());
+  EXPECT_FALSE(after.at("ScoutStatusImg").at("visible").get<bool>());
 }
 
 // The ruins tell their band's strength; a rival's camp its soldiers while
@@ -147,15 +149,15 @@ TEST(PlacesPlay, TheInformationPanelTellsStrengthAndSoldiers) {
   ASSERT_EQ(run.code, 0) << run.err;
   ASSERT_EQ(run.lines.size(), 3u) << run.err;
   const auto ruins = Controls(run.lines[0]);
-  EXPECT_EQ(ruins.at("Helper4")["text"].str(), "Ruins");
-  EXPECT_EQ(ruins.at("Helper5")["text"].str(),
+  EXPECT_EQ(ruins.at("Helper4").at("text").get<std::string>(), "Ruins");
+  EXPECT_EQ(ruins.at("Helper5").at("text").get<std::string>(),
             "Outlaws still hold this place. A fair-sized force.");
   const auto camp = Controls(run.lines[1]);
-  EXPECT_EQ(camp.at("Helper4")["text"].str(), "Enemy camp");
-  EXPECT_EQ(camp.at("Helper5")["text"].str(), "Soldiers: 2665");
+  EXPECT_EQ(camp.at("Helper4").at("text").get<std::string>(), "Enemy camp");
+  EXPECT_EQ(camp.at("Helper5").at("text").get<std::string>(), "Soldiers: 2665");
   const auto hut = Controls(run.lines[2]);
-  EXPECT_EQ(hut.at("Helper4")["text"].str(), "Hermit's hut");
-  EXPECT_EQ(hut.at("Helper5")["text"].str(), "");
+  EXPECT_EQ(hut.at("Helper4").at("text").get<std::string>(), "Hermit's hut");
+  EXPECT_EQ(hut.at("Helper5").at("text").get<std::string>(), "");
 }
 
 }  // namespace

@@ -6,23 +6,16 @@
 #include <gtest/gtest.h>
 
 #include "support/campaign_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
 
 using testing::GameFolder;
 using testing::Outcome;
+using testing::PrepareSave;
 using testing::ReadText;
 using testing::WriteText;
-
-// The level's first save turned into a county with the given fields.
-void PrepareSave(const GameFolder& folder, const std::string& name, const std::string& fields) {
-  const std::filesystem::path saves = folder.game() / "Save Game";
-  const std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
-                              (saves / "FirstSave.s9_").string() + "' '" +
-                              (saves / (name + ".s9_")).string() + "' " + fields;
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
-}
 
 std::vector<std::string> Started(const std::string& err) {
   std::vector<std::string> started;
@@ -114,8 +107,8 @@ TEST(LevelHandOff, WaysOutThroughTheRealProgram) {
     std::filesystem::create_directories(folder.game() / "Save Game");
     std::filesystem::copy_file(first.game() / "Save Game" / "FirstSave.s9_",
                                folder.game() / "Save Game" / "FirstSave.s9_");
-    PrepareSave(folder, "Won", "Rival1Standing=0 FarmingLevel=10 Morale=95");
-    PrepareSave(folder, "Lost", "PlayerUndefeated=0");
+    PrepareSave(folder, "Won", {"Rival1Standing=0", "FarmingLevel=10", "Morale=95"});
+    PrepareSave(folder, "Lost", {"PlayerUndefeated=0"});
     WriteText(folder.game() / "camp.rx", c.camp_before);
     const Outcome o = folder.Run(c.script, "--seed 1");
     EXPECT_EQ(o.code, 0) << o.err;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 #include "support/temp_dir.h"
 
@@ -13,6 +13,7 @@ namespace valorne {
 namespace {
 
 using testing::GameFolder;
+using testing::Keys;
 using testing::Outcome;
 using testing::ParseJson;
 using testing::ReadBytes;
@@ -103,10 +104,10 @@ TEST(Level9Headless, ShowPrintsTheTopScreenAsJsonEnlargedAt96DotsPerInch) {
     std::map<std::string, testing::JsonValue> by_name;
     if (o.lines.size() != 2) return by_name;
     const auto tips = ParseJson(o.lines[0]);
-    EXPECT_EQ(tips.Keys(), (std::vector<std::string>{"name", "controls"}));
-    EXPECT_EQ(tips["name"].str(), "TipsFrm");
-    EXPECT_EQ(ParseJson(o.lines[1])["name"].str(), "Camp1Frm");
-    for (const auto& c : tips["controls"].array()) by_name.emplace(c["name"].str(), c);
+    EXPECT_EQ(Keys(tips), (std::vector<std::string>{"name", "controls"}));
+    EXPECT_EQ(tips.at("name").get<std::string>(), "TipsFrm");
+    EXPECT_EQ(ParseJson(o.lines[1]).at("name").get<std::string>(), "Camp1Frm");
+    for (const auto& c : tips.at("controls")) by_name.emplace(c.at("name").get<std::string>(), c);
     return by_name;
   };
   const auto large = controls("96");
@@ -116,8 +117,8 @@ TEST(Level9Headless, ShowPrintsTheTopScreenAsJsonEnlargedAt96DotsPerInch) {
   int compared = 0;
   for (const auto& [name, c] : plain) {
     for (const char* key : {"width", "height"}) {
-      const double drawn = c[key].number();
-      EXPECT_NEAR(large.at(name)[key].number(), drawn * 1.25, 0.51) << name << " " << key;
+      const double drawn = c.at(key).get<double>();
+      EXPECT_NEAR(large.at(name).at(key).get<double>(), drawn * 1.25, 0.51) << name << " " << key;
       compared += drawn > 0 ? 1 : 0;
     }
   }

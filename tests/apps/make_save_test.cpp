@@ -8,7 +8,7 @@
 #include <random>
 
 #include "state/record.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 #include "support/temp_dir.h"
 
@@ -206,9 +206,9 @@ TEST(MakeSave, TheLevelReadsTheEditedSave) {
   ASSERT_EQ(o.code, 0) << o.err;
   ASSERT_EQ(o.lines.size(), 1u);
   const testing::JsonValue dump = testing::ParseJson(o.lines[0]);
-  EXPECT_EQ(dump["Gold"].number(), 12345);
-  EXPECT_EQ(dump["BuildingBuilt"][1].number(), -1);
-  EXPECT_EQ(dump["ArmySoldiers"][0]["Monks"].number(), 77);
+  EXPECT_EQ(dump.at("Gold").get<double>(), 12345);
+  EXPECT_EQ(dump.at("BuildingBuilt").at(1).get<double>(), -1);
+  EXPECT_EQ(dump.at("ArmySoldiers").at(0).at("Monks").get<double>(), 77);
 
   const auto a = ReadBytes(first);
   const auto b = ReadBytes(rich);

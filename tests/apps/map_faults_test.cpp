@@ -4,50 +4,29 @@
 // while the end of turn asks its questions, the objectives page's buttons,
 // and the village a rising mob burns.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
 
+using testing::ControlOf;
 using testing::Element;
 using testing::GameFolder;
 using testing::JsonValue;
 using testing::Outcome;
 using testing::ParseJson;
-
-// A save named `name` in the folder's saves: the level's first save with the
-// given record fields set by the save editor.
-void PrepareSave(const GameFolder& folder, const std::string& name,
-                 const std::vector<std::string>& fields) {
-  ASSERT_EQ(folder.Run("quit\n").code, 0);
-  const auto saves = folder.game() / "Save Game";
-  std::string command = std::string("'") + VALORNE_MAKE_SAVE + "' '" +
-                        (saves / "FirstSave.s9_").string() + "' '" +
-                        (saves / (name + ".s9_")).string() + "'";
-  for (const std::string& f : fields) command += " '" + f + "'";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
-}
+using testing::PrepareSave;
 
 constexpr const char* kLoadPrepared =
     "click TipsFrm.Image1\n"
     "load Prepared\n"
     "click MsgBoxFrm.OkAniBtn\n";
-
-// The control `name` of a `show` line.
-const JsonValue& ControlOf(const JsonValue& screen, const std::string& name) {
-  for (const JsonValue& c : screen["controls"].array()) {
-    if (c["name"].str() == name) return c;
-  }
-  throw std::out_of_range(name + " is not on " + screen["name"].str());
-}
 
 Outcome RunPrepared(const std::vector<std::string>& fields, const std::string& script) {
   GameFolder folder;
@@ -100,9 +79,9 @@ TEST(MapFaults, TheRebuiltVillageAndWindmillAreToldInWords) {
   ASSERT_EQ(run.lines.size(), 1u) << run.err;
   std::string lines;
   const JsonValue screen = ParseJson(run.lines[0]);
-  for (const JsonValue& c : screen["controls"].array()) {
-    if (c["name"].str().starts_with("MsgLbl") && c["visible"].boolean()) {
-      lines += c["text"].str() + "\n";
+  for (const JsonValue& c : screen.at("controls")) {
+    if (c.at("name").get<std::string>().starts_with("MsgLbl") && c.at("visible").get<bool>()) {
+      lines += c.at("text").get<std::string>() + "\n";
     }
   }
   EXPECT_NE(lines.find("village has been rebuilt"), std::string::npos) << lines;
@@ -124,11 +103,13 @@ TEST(MapFaults, TheMapUnderAQuestionOfTheEndOfTurnShowsTheNewTurn) {
   const JsonValue before = ParseJson(run.lines[0]);
   const JsonValue under_question = ParseJson(run.lines[2]);
   const JsonValue dump = ParseJson(run.lines[3]);
-  EXPECT_EQ(ControlOf(before, "Helper")["text"].str(), "Taxes: set the tax rate.  [T]");
+  EXPECT_EQ(ControlOf(before, "Helper").at("text").get<std::string>(),
+            "Taxes: set the tax rate.  [T]");
   EXPECT_EQ(run.lines[1], R"(["Camp1Frm", "MsgFrm"])");
-  EXPECT_EQ(ControlOf(under_question, "Helper")["text"].str(), "New messages have arrived.");
-  EXPECT_EQ(ControlOf(under_question, "GoldLbl")["text"].str(),
-            std::to_string(static_cast<long>(dump["Gold"].number())));
+  EXPECT_EQ(ControlOf(under_question, "Helper").at("text").get<std::string>(),
+            "New messages have arrived.");
+  EXPECT_EQ(ControlOf(under_question, "GoldLbl").at("text").get<std::string>(),
+            std::to_string(dump.at("Gold").get<long>()));
 }
 
 // The objectives page's close button: pressed, it sounds and its caption
@@ -144,8 +125,8 @@ TEST(MapFaults, TheObjectivesCloseButtonShowsItsPress) {
   const JsonValue& up = ControlOf(before, "CloseLbl");
   const JsonValue& down = ControlOf(pressed, "CloseLbl");
   EXPECT_NE(run.lines[1].find("click01.wav"), std::string::npos) << run.lines[1];
-  EXPECT_EQ(down["left"].number(), up["left"].number() + 1);
-  EXPECT_EQ(down["top"].number(), up["top"].number() + 1);
+  EXPECT_EQ(down.at("left").get<double>(), up.at("left").get<double>() + 1);
+  EXPECT_EQ(down.at("top").get<double>(), up.at("top").get<double>() + 1);
   EXPECT_EQ(run.lines[3], R"(["Camp1Frm"])");
 }
 
@@ -161,10 +142,10 @@ TEST(MapFaults, ARisingMobBurnsTheVillage) {
   ASSERT_EQ(run.code, 0) << run.err;
   ASSERT_EQ(run.lines.size(), 2u) << run.err;
   const JsonValue dump = ParseJson(run.lines[0]);
-  EXPECT_EQ(static_cast<long>(dump["RebelsActive"].number()), -1);
+  EXPECT_EQ(dump.at("RebelsActive").get<long>(), -1);
   EXPECT_EQ(Element(dump, "VillageStates", 0), 5);
   const JsonValue map = ParseJson(run.lines[1]);
-  EXPECT_EQ(ControlOf(map, "VillageImg1")["picture"].str(), "VillageBurntRes1");
+  EXPECT_EQ(ControlOf(map, "VillageImg1").at("picture").get<std::string>(), "VillageBurntRes1");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // turns, answer the church. The county's record is read back with `dump`.
 #include <gtest/gtest.h>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 
 namespace valorne {

@@ -3,12 +3,12 @@
 // musters its first army, rival county 2 takes its own turn beside it, and
 // the ambassador's report arrives in the reports list.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
@@ -17,32 +17,18 @@ using testing::GameFolder;
 using testing::JsonValue;
 using testing::Outcome;
 using testing::ParseJson;
-
-std::string Quoted(const std::string& s) {
-  return "'" + s + "'";
-}
+using testing::PrepareSave;
 
 TEST(RivalsTurnTest, CountyOneMustersOnTurnTwelveBesideCountyTwo) {
   GameFolder folder;
-  auto optim = testing::ReadBytes(folder.game() / "Optim.rx");
-  ASSERT_EQ(optim.size(), 23u);
-  optim[2] = optim[3] = 0xFF;  // FadesOff: the click ends the turn at once
-  testing::WriteBytes(folder.game() / "Optim.rx", optim);
+  folder.TurnFadesOff();  // the click ends the turn at once
 
   // The first run writes the level's first save; make_save turns it into the
   // eve of turn 12 with both rivals standing and an ambassador at county 1.
   const Outcome first = folder.Run("advance 1000\nclick TipsFrm.Image1\nquit\n", "--rnd 0.5");
   ASSERT_EQ(first.code, 0) << first.err;
-  const auto saves = folder.game() / "Save Game";
-  std::string command = Quoted(VALORNE_MAKE_SAVE) + " " +
-                        Quoted((saves / "FirstSave.s9_").string()) + " " +
-                        Quoted((saves / "Eve.s9_").string());
-  for (const char* field : {"Turn=11", "Gold=60000", "Rival2Standing=true", "RivalStance(1)=100"}) {
-    command += " " + Quoted(field);
-  }
-  command += " 2> " + Quoted(folder.scratch("make_save.txt").string());
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+  PrepareSave(folder, "Eve",
+              {"Turn=11", "Gold=60000", "Rival2Standing=true", "RivalStance(1)=100"});
 
   const Outcome run = folder.Run(
       "advance 1000\nclick TipsFrm.Image1\nadvance 400\n"
@@ -56,19 +42,19 @@ TEST(RivalsTurnTest, CountyOneMustersOnTurnTwelveBesideCountyTwo) {
   ASSERT_EQ(run.lines.size(), 1u) << run.err;
   const JsonValue dump = ParseJson(run.lines[0]);
 
-  EXPECT_EQ(dump["Turn"].number(), 12);
-  const JsonValue& camp1 = dump["CampArmies"][0];
-  EXPECT_EQ(camp1["Archers"].number(), 240);
-  EXPECT_EQ(camp1["ClubMen"].number(), 200);
-  EXPECT_EQ(camp1["TwoHanders"].number(), 100);
+  EXPECT_EQ(dump.at("Turn").get<double>(), 12);
+  const JsonValue& camp1 = dump.at("CampArmies").at(0);
+  EXPECT_EQ(camp1.at("Archers").get<double>(), 240);
+  EXPECT_EQ(camp1.at("ClubMen").get<double>(), 200);
+  EXPECT_EQ(camp1.at("TwoHanders").get<double>(), 100);
   std::vector<std::string> reports;
-  for (const JsonValue& line : dump["Reports"].array()) reports.push_back(line.str());
+  for (const JsonValue& line : dump.at("Reports")) reports.push_back(line.get<std::string>());
   EXPECT_NE(std::find(reports.begin(), reports.end(), "1/88"), reports.end());
   // Both counties took their turn: their taxes follow their moods.
-  EXPECT_EQ(dump["Rivals"][0]["TaxRate"].number(), 50);
-  EXPECT_EQ(dump["Rivals"][1]["TaxRate"].number(), 60);
+  EXPECT_EQ(dump.at("Rivals").at(0).at("TaxRate").get<double>(), 50);
+  EXPECT_EQ(dump.at("Rivals").at(1).at("TaxRate").get<double>(), 60);
   // The market drew its offers at a draw of 0.5.
-  EXPECT_EQ(dump["MarketWood"].number(), 6250);
+  EXPECT_EQ(dump.at("MarketWood").get<double>(), 6250);
 }
 
 }  // namespace

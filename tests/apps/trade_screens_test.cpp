@@ -3,11 +3,11 @@
 // and the screens with `show`.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
+#include "support/prepared_save.h"
 
 namespace valorne {
 namespace {
@@ -17,12 +17,8 @@ using testing::JsonValue;
 using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
-
-std::map<std::string, std::string> Texts(const JsonValue& shown) {
-  std::map<std::string, std::string> texts;
-  for (const auto& c : shown["controls"].array()) texts[c["name"].str()] = c["text"].str();
-  return texts;
-}
+using testing::PrepareSave;
+using testing::Texts;
 
 // Grain bought at the trade post: three clicks on the up button and a hold
 // of three ticks (the press itself makes a step) come to 70 grain, paid with
@@ -90,7 +86,7 @@ TEST(TradeScreens, DiplomacyRefusesAnEarlyAmbassadorAndKeepsTheTradeOrders) {
   EXPECT_EQ(rivals.at("Helper"), "Relations are not yet good enough for that.");
   EXPECT_EQ(rivals.at("GoldLbl"), "3450");
   EXPECT_EQ(Number(after, "Gold"), Number(before, "Gold"));
-  EXPECT_EQ(after["RivalStance"][0].number(), 0);
+  EXPECT_EQ(after.at("RivalStance").at(0).get<double>(), 0);
   EXPECT_EQ(Number(after, "SellGood"), 3);
   EXPECT_EQ(Number(after, "SellPercent"), 20);
   EXPECT_EQ(Number(after, "BuyGood"), 2);
@@ -110,11 +106,7 @@ TEST(TradeScreens, DiplomacyRefusesAnEarlyAmbassadorAndKeepsTheTradeOrders) {
 TEST(TradeScreens, ThePleaOpensTheGivingPanelAndRefusingItCosts) {
   GameFolder folder;
   ASSERT_EQ(folder.Run("click TipsFrm.Image1\nquit\n", "--rnd 0.5").code, 0);
-  const std::filesystem::path saves = folder.game() / "Save Game";
-  const std::string command = "'" + std::string(VALORNE_MAKE_SAVE) + "' '" +
-                              (saves / "FirstSave.s9_").string() + "' '" +
-                              (saves / "Plea.s9_").string() + "' Turn=15";
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  PrepareSave(folder, "Plea", {"Turn=15"});
   const auto answer = [&](const std::string& button) {
     const Outcome run = folder.Run(
         "click TipsFrm.Image1\n"
@@ -138,20 +130,20 @@ TEST(TradeScreens, ThePleaOpensTheGivingPanelAndRefusingItCosts) {
     EXPECT_EQ(run.lines.size(), 2u) << run.err;
     if (run.lines.size() != 2) return JsonValue{};
     const JsonValue panel = ParseJson(run.lines[0]);
-    EXPECT_EQ(panel["name"].str(), "GarryFrm");
-    for (const auto& c : panel["controls"].array()) {
-      const std::string& name = c["name"].str();
+    EXPECT_EQ(panel.at("name").get<std::string>(), "GarryFrm");
+    for (const auto& c : panel.at("controls")) {
+      const std::string& name = c.at("name").get<std::string>();
       if (name == "GoldLbl" || name == "CropsUpAniBtn") {
-        EXPECT_EQ(c["visible"].boolean(), name == "CropsUpAniBtn") << name;
+        EXPECT_EQ(c.at("visible").get<bool>(), name == "CropsUpAniBtn") << name;
       }
     }
     return ParseJson(run.lines[1]);
   };
   const JsonValue gave = answer("OkAniBtn");
   const JsonValue refused = answer("Noanibtn");
-  ASSERT_TRUE(gave.IsObject() && refused.IsObject());
+  ASSERT_TRUE(gave.is_object() && refused.is_object());
   EXPECT_EQ(Number(gave, "Happiness") - Number(refused, "Happiness"), 12);
-  EXPECT_NEAR(gave["Morale"].number() - refused["Morale"].number(), 15, 0.01);
+  EXPECT_NEAR(gave.at("Morale").get<double>() - refused.at("Morale").get<double>(), 15, 0.01);
   EXPECT_EQ(Number(gave, "LordReligion") - Number(refused, "LordReligion"), 4);
 }
 

@@ -18,7 +18,7 @@ using testing::JsonValue;
 using testing::Number;
 
 long First(const JsonValue& dump, const std::string& key) {
-  return static_cast<long>(dump[key][std::size_t{0}].number());
+  return dump.at(key).at(0).get<long>();
 }
 
 // The road from the castle gate to the crossroads before the band.
@@ -56,14 +56,14 @@ TEST(WalkToBattle, ArmyOneWalksToTheOutlawsAndBeatsThem) {
   ASSERT_EQ(player.level().Top(), "ResultsFrm") << player.level().Errors();
   player.level().Do("click ResultsFrm.OkAniBtn");
   const JsonValue after = player.level().Dump();
-  ASSERT_TRUE(after.IsObject()) << player.level().Errors();
+  ASSERT_TRUE(after.is_object()) << player.level().Errors();
 
   // 1010 soldiers against a band of outlaws: the battle is won, the dead
   // are gone from the army and morale rises by 15.
   ASSERT_NE(Number(results, "BattleOutcome"), 0);
   EXPECT_EQ(First(before, "ArmySizes") - First(after, "ArmySizes"), Number(results, "OurDead"));
   EXPECT_GT(Number(results, "EnemyDead"), 0);
-  EXPECT_NEAR(after["Morale"].number(), before["Morale"].number() + 15, 1e-3);
+  EXPECT_NEAR(after.at("Morale").get<double>(), before.at("Morale").get<double>() + 15, 1e-3);
   // The plunder of a victory with plunder, each within its draw.
   if (Number(results, "BattleOutcome") == 1) {
     const struct {

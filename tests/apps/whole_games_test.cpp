@@ -60,15 +60,15 @@ void BackToTheMenu(CountyPlayer& player) {
   // only the replay and the menu to choose from.
   const JsonValue tips = testing::ParseJson(player.level().Ask("show TipsFrm"));
   int looked_at = 0;
-  for (const JsonValue& c : tips["controls"].array()) {
-    const std::string name = c["name"].str();
+  for (const JsonValue& c : tips.at("controls")) {
+    const std::string name = c.at("name").get<std::string>();
     looked_at += name == "TipLbl(1)" || name == "Image1" || name == "Image3" || name == "Image4";
     if (name == "TipLbl(1)") {
-      EXPECT_EQ(c["colour"].str(), "#ff0000");
+      EXPECT_EQ(c.at("colour").get<std::string>(), "#ff0000");
     } else if (name == "Image1") {
-      EXPECT_FALSE(c["visible"].boolean());
+      EXPECT_FALSE(c.at("visible").get<bool>());
     } else if (name == "Image3" || name == "Image4") {
-      EXPECT_TRUE(c["visible"].boolean()) << name;
+      EXPECT_TRUE(c.at("visible").get<bool>()) << name;
     }
   }
   EXPECT_EQ(looked_at, 4);
@@ -85,7 +85,7 @@ TEST(WholeGames, TheLordIsMurderedWhileHisGuardIsNeverTrained) {
   player.Begin();
   player.PlayUntil(Lost, 60);
   const JsonValue end = player.level().Dump();
-  ASSERT_TRUE(end.IsObject()) << player.level().Errors();
+  ASSERT_TRUE(end.is_object()) << player.level().Errors();
   Report("lost game, the lord murdered", end);
   // Rival county 1's assassins grow every 8th turn and strike at the lord on
   // the 24th, when they outnumber a guard still at its first level.
@@ -123,7 +123,7 @@ TEST(WholeGames, TheUndefendedCastleFallsWhileItsArmyBesiegesTheRival) {
   long storm_target = 0;
   for (int turn = 0; turn < 80; ++turn) {
     const JsonValue county = player.level().Dump();
-    ASSERT_TRUE(county.IsObject()) << player.level().Errors();
+    ASSERT_TRUE(county.is_object()) << player.level().Errors();
     if (Lost(county)) break;
     if (Number(county, "GuardResearchTurns") == 200 &&
         Number(county, "Gold") >= Number(county, "GuardLevel") * 700) {
@@ -136,8 +136,8 @@ TEST(WholeGames, TheUndefendedCastleFallsWhileItsArmyBesiegesTheRival) {
       player.level().Do("click MsgFrm.OkAniBtn");
       const JsonValue siege = player.level().Dump();
       // Five engineers: the siege lasts six turns.
-      EXPECT_EQ(siege["RivalStatus"][std::size_t{0}].number(), 6);
-      EXPECT_EQ(siege["ArmyWaypointNos"][std::size_t{0}].number(), 51);
+      EXPECT_EQ(siege.at("RivalStatus").at(0).get<double>(), 6);
+      EXPECT_EQ(siege.at("ArmyWaypointNos").at(0).get<double>(), 51);
       siege_turn = Number(county, "Turn");
     }
     if (!player.EndTurn()) break;
@@ -151,7 +151,7 @@ TEST(WholeGames, TheUndefendedCastleFallsWhileItsArmyBesiegesTheRival) {
     }
   }
   const JsonValue end = player.level().Dump();
-  ASSERT_TRUE(end.IsObject()) << player.level().Errors();
+  ASSERT_TRUE(end.is_object()) << player.level().Errors();
   Report("lost game, the castle fallen", end);
   // The road to the far end opens with the war of turn 33.
   EXPECT_EQ(siege_turn, 34);
@@ -159,7 +159,7 @@ TEST(WholeGames, TheUndefendedCastleFallsWhileItsArmyBesiegesTheRival) {
   EXPECT_EQ(storm_outcome, 0) << "the storm of 1010 soldiers fails";
   EXPECT_TRUE(Lost(end));
   EXPECT_EQ(Number(end, "Rival1Standing"), -1);
-  EXPECT_EQ(end["RivalStatus"][std::size_t{1}].number(), 201);
+  EXPECT_EQ(end.at("RivalStatus").at(1).get<double>(), 201);
   EXPECT_EQ(Number(end, "GarrisonedArmy"), 0);
   // The guard outranked the assassins' four on the 24th turn.
   EXPECT_GE(Number(end, "GuardLevel"), 4);
@@ -180,15 +180,15 @@ void Watch(const JsonValue& county) {
             << Number(county, "OreStock") << ", people " << Number(county, "Population")
             << ", morale " << Number(county, "Morale") << ", farming "
             << Number(county, "FarmingLevel") << ", guard " << Number(county, "GuardLevel")
-            << ", armies " << county["ArmySizes"][std::size_t{0}].number() << " "
-            << county["ArmySizes"][std::size_t{1}].number() << " at waypoint "
-            << county["ArmyWaypointNos"][std::size_t{0}].number() << ", bows "
+            << ", armies " << county.at("ArmySizes").at(0).get<double>() << " "
+            << county.at("ArmySizes").at(1).get<double>() << " at waypoint "
+            << county.at("ArmyWaypointNos").at(0).get<double>() << ", bows "
             << Number(county, "Bows") << ", rival county 1 "
             << (Number(county, "Rival1Standing") == 0 ? "fallen" : "standing") << "\n";
 }
 
 bool Built(const JsonValue& county, std::size_t building) {
-  return county["BuildingBuilt"][building - 1].number() != 0;
+  return county.at("BuildingBuilt").at(building - 1).get<double>() != 0;
 }
 
 // The orders of every turn of the won game's lord: the turn's food, the next
@@ -255,7 +255,7 @@ TEST(WholeGames, TheLordWinsByTradeTheForgeAndTheStorm) {
   bool ore_ordered = false, home_army = false;
   for (int turn = 0; turn < 60; ++turn) {
     const JsonValue county = player.level().Dump();
-    ASSERT_TRUE(county.IsObject()) << player.level().Errors();
+    ASSERT_TRUE(county.is_object()) << player.level().Errors();
     if (Lost(county)) break;
     const long now = Number(county, "Turn");
     RunTheCounty(player, ore_ordered);
@@ -263,7 +263,7 @@ TEST(WholeGames, TheLordWinsByTradeTheForgeAndTheStorm) {
       ASSERT_TRUE(player.Recruit({"ArcherBtn", "MacemanBtn", "SwordsmenBtn", "HelebarderBtn",
                                   "TwoHandBtn", "EnginerBtn"}));
       player.CombineArmies(1);
-      EXPECT_EQ(player.level().Dump()["ArmyExists"][std::size_t{1}].number(), 0);
+      EXPECT_EQ(player.level().Dump().at("ArmyExists").at(1).get<double>(), 0);
     }
     if (now >= 27) {
       ASSERT_TRUE(player.MarchOn(road)) << road.front() << player.level().Errors();
@@ -288,12 +288,12 @@ TEST(WholeGames, TheLordWinsByTradeTheForgeAndTheStorm) {
       ASSERT_EQ(player.level().Top(), "ResultsFrm") << player.level().Errors();
       storm_turn = now;
       storm_outcome = Number(results, "BattleOutcome");
-      storm_survivors = static_cast<long>(results["ArmySizes"][std::size_t{0}].number());
+      storm_survivors = static_cast<long>(results.at("ArmySizes").at(0).get<double>());
       player.level().Do("click ResultsFrm.OkAniBtn");
     }
   }
   const JsonValue end = player.level().Dump();
-  ASSERT_TRUE(end.IsObject()) << player.level().Errors();
+  ASSERT_TRUE(end.is_object()) << player.level().Errors();
   Report("won game", end);
   std::cout << "  siege laid on turn " << siege_turn << ", stormed at the end of turn "
             << storm_turn << " leaving " << storm_survivors << " soldiers\n";
@@ -306,21 +306,21 @@ TEST(WholeGames, TheLordWinsByTradeTheForgeAndTheStorm) {
   EXPECT_EQ(Number(end, "Rival1Standing"), 0);
   EXPECT_GE(Number(end, "ArmyTotal"), 1000);
   EXPECT_GE(Number(end, "FarmingLevel"), 10);
-  EXPECT_GE(end["Morale"].number(), 75);
+  EXPECT_GE(end.at("Morale").get<double>(), 75);
   EXPECT_FALSE(Lost(end));
   ASSERT_EQ(player.level().Top(), "TipsFrm");
   // The objectives screen on its victory face: the four objectives in green,
   // and only "next" goes on.
   const JsonValue tips = testing::ParseJson(player.level().Ask("show TipsFrm"));
   int met = 0;
-  for (const JsonValue& c : tips["controls"].array()) {
-    const std::string name = c["name"].str();
+  for (const JsonValue& c : tips.at("controls")) {
+    const std::string name = c.at("name").get<std::string>();
     if (name == "NextLbl") {
-      EXPECT_TRUE(c["visible"].boolean());
+      EXPECT_TRUE(c.at("visible").get<bool>());
     } else if (name == "Image1" || name == "Image4") {
-      EXPECT_FALSE(c["visible"].boolean()) << name;
+      EXPECT_FALSE(c.at("visible").get<bool>()) << name;
     } else if (name.rfind("TipLbl(", 0) == 0 && name < "TipLbl(5)") {
-      met += c["colour"].str() == "#009632";
+      met += c.at("colour").get<std::string>() == "#009632";
     }
   }
   EXPECT_EQ(met, 4);

@@ -14,7 +14,7 @@
 #include "county/recruitment.h"
 #include "county/works.h"
 #include "management_frm_fixture.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "turn/end_turn.h"
 
 namespace valorne {
@@ -50,15 +50,15 @@ struct Buildup : ScriptedScreens {
   // A control as the `n`-th "show" of the last script gave it.
   testing::JsonValue Control(std::size_t n, std::string_view control) const {
     const testing::JsonValue form = ParseJson(shown.at(n));
-    for (const testing::JsonValue& c : form["controls"].array()) {
-      if (c["name"].str() == control) return c;
+    for (const testing::JsonValue& c : form["controls"]) {
+      if (c.at("name").get<std::string>() == control) return c;
     }
     ADD_FAILURE() << "no control " << control;
     return {};
   }
   std::string Shown(std::size_t n, std::string_view control) const {
     const testing::JsonValue c = Control(n, control);
-    return c.IsObject() ? c["text"].str() : std::string();
+    return c.is_object() ? c.at("text").get<std::string>() : std::string();
   }
 
   std::string Words(TextRef ref) const { return game.texts.Utf8(ref); }
@@ -146,9 +146,9 @@ TEST(BuildupFrmTest, BlacksmithBarracksBowsAndANewArmyOfArchers) {
   b.Play(
       "BuildFrm",
       "show\nclick BuildFrm.BaracksBtn\nclick BuildFrm.OkAniBtn\nshow\nclick BuildFrm.Noanibtn\n");
-  EXPECT_FALSE(b.Control(0, "BlacksmithBtn")["enabled"].boolean());
-  EXPECT_TRUE(b.Control(0, "OkImage(1)")["visible"].boolean());
-  EXPECT_TRUE(b.Control(0, "BaracksBtn")["enabled"].boolean());
+  EXPECT_FALSE(b.Control(0, "BlacksmithBtn").at("enabled").get<bool>());
+  EXPECT_TRUE(b.Control(0, "OkImage(1)").at("visible").get<bool>());
+  EXPECT_TRUE(b.Control(0, "BaracksBtn").at("enabled").get<bool>());
   EXPECT_EQ(b.Shown(1, "Helper"), b.Words(kNotEnoughResources));
   EXPECT_EQ(b.Shown(1, "StoneLbl"), "1000");
   EXPECT_EQ(b.Shown(1, "StoreStoneLbl"), "870");

@@ -11,7 +11,7 @@
 #include "platform/clock.h"
 #include "platform/sound_channels.h"
 #include "platform/window.h"
-#include "screens/toolkit/script_driver.h"
+#include "screens/toolkit/scripted_ui.h"
 #include "state/random.h"
 
 namespace {
@@ -56,26 +56,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Game game;
   game.AppPath = game_folder;
   game.rng = Random::Seeded(1);
-  VirtualClock clock;
-  RecordedSoundChannels sound;
-  RecordedPointer pointer;
   QuietServices services;
   ScreenRegistry registry;
   RegisterGameScreens(registry);
-  Ui ui(game, registry, {clock, sound, pointer, services});
-  services.ui = &ui;
-  game.set_ui(&ui);
-
   std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
   std::ostringstream out, err;
-  ScriptCommands commands;
-  ScriptDriver driver(ui, clock, commands, script, out, err);
-  driver.SetSoundLog(&sound);
+  ScriptedUi scripted(game, registry, services, script, out, err, nullptr);
+  services.ui = &scripted.ui();
   // A screen awaited that never comes would hold each input for 20 s.
-  driver.SetAwaitCeilingMs(50);
-  ui.SetEventSource(&driver);
-  RegisterGameCommands(commands, game);
-  (void)RunLevel(game, ui, services, nullptr);
-  game.set_ui(nullptr);
+  scripted.driver().SetAwaitCeilingMs(50);
+  RegisterGameCommands(scripted.commands(), game);
+  (void)RunLevel(game, scripted.ui(), services, nullptr);
+  services.ui = nullptr;
   return 0;
 }

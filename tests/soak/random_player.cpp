@@ -41,7 +41,7 @@
 
 #include "soak/level_process.h"
 #include "soak/memory_curve.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 
 namespace valorne::soak {
 namespace {
@@ -183,7 +183,7 @@ class Soak {
   bool Step() {
     auto top = AskJson("show");
     if (!top) return Ended();
-    const std::string form = (*top)["name"].str();
+    const std::string form = (*top).at("name").get<std::string>();
     if (form == "Camp1Frm" && wants_turn_end_) return EndTurn();
     // A screen the player cannot leave, or a map never reached again.
     if (turns_ < o_.turns && actions_ - actions_at_last_turn_ > kMostActionsBetweenTurns) {
@@ -196,20 +196,22 @@ class Soak {
     const int choice = std::uniform_int_distribution<int>(0, 99)(random_);
     std::vector<const JsonValue*> usable, boxes;
     std::string way_out;
-    for (const JsonValue& c : (*top)["controls"].array()) {
-      if (!c["visible"].boolean() || !c["enabled"].boolean()) continue;
-      if (IsWayOut(form + "." + c["name"].str())) {
-        way_out = form + "." + c["name"].str();
+    for (const JsonValue& c : (*top).at("controls")) {
+      if (!c.at("visible").get<bool>() || !c.at("enabled").get<bool>()) continue;
+      if (IsWayOut(form + "." + c.at("name").get<std::string>())) {
+        way_out = form + "." + c.at("name").get<std::string>();
         continue;
       }
       usable.push_back(&c);
-      const std::string& kind = c["kind"].str();
+      const std::string& kind = c.at("kind").get<std::string>();
       if (kind == "textbox") boxes.push_back(&c);
     }
     auto pick = [&](const std::vector<const JsonValue*>& from) {
       return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random_)];
     };
-    const auto aim = [&](const JsonValue* c) { return form + "." + (*c)["name"].str(); };
+    const auto aim = [&](const JsonValue* c) {
+      return form + "." + (*c).at("name").get<std::string>();
+    };
     if (usable.empty() && !way_out.empty()) {
       // Nothing but a way out: the level is won, and the player goes on to
       // the next program. The level is started again.
@@ -235,14 +237,14 @@ class Soak {
       // the screen may have closed (a fade that ended, a timer's screen).
       auto now = AskJson("show");
       if (!now) return Ended();
-      if ((*now)["name"].str() == form) Send("up " + target);
+      if ((*now).at("name").get<std::string>() == form) Send("up " + target);
     } else if (choice < 30) {
       Send("advance " + std::to_string(random_() % 3000));
     } else if (choice < 34 && form == "Camp1Frm") {
       // The save and load dialogs wait while an army walks.
       auto now = AskJson("dump");
       if (!now) return Ended();
-      if ((*now)["ArmyWalking"].boolean()) {
+      if ((*now).at("ArmyWalking").get<bool>()) {
         Send("advance 1000");
         return true;
       }
@@ -255,8 +257,9 @@ class Soak {
       Send((save ? "save " : "load ") + name);
     } else if (!usable.empty()) {
       const JsonValue* c = pick(usable);
-      if ((*c)["kind"].str() == "listbox" && (*c).Has("items") && !(*c)["items"].array().empty()) {
-        Send("select " + aim(c) + " " + std::to_string(random_() % (*c)["items"].array().size()));
+      if ((*c).at("kind").get<std::string>() == "listbox" && (*c).contains("items") &&
+          !(*c).at("items").empty()) {
+        Send("select " + aim(c) + " " + std::to_string(random_() % (*c).at("items").size()));
       } else {
         if (IsReplay(aim(c))) ++replays_;
         Send("click " + aim(c) + (random_() % 6 == 0 ? " right" : ""));
@@ -275,13 +278,14 @@ class Soak {
     for (int guard = 0; guard < 400; ++guard) {
       auto top = AskJson("show");
       if (!top) return Ended();
-      if ((*top)["name"].str() == "Camp1Frm") break;
+      if ((*top).at("name").get<std::string>() == "Camp1Frm") break;
       std::vector<std::string> buttons;
-      for (const JsonValue& c : (*top)["controls"].array()) {
-        const std::string kind = c["kind"].str();
-        if (c["visible"].boolean() && c["enabled"].boolean() &&
+      for (const JsonValue& c : (*top).at("controls")) {
+        const std::string kind = c.at("kind").get<std::string>();
+        if (c.at("visible").get<bool>() && c.at("enabled").get<bool>() &&
             (kind == "anibutton" || kind == "button" || kind == "image")) {
-          const std::string target = (*top)["name"].str() + "." + c["name"].str();
+          const std::string target =
+              (*top).at("name").get<std::string>() + "." + c.at("name").get<std::string>();
           if (!IsWayOut(target)) buttons.push_back(target);
         }
       }
@@ -296,12 +300,12 @@ class Soak {
     }
     auto after = AskJson("dump");
     if (!after) return Ended();
-    if ((*after)["Turn"].number() == (*before)["Turn"].number()) return true;
+    if ((*after).at("Turn").get<double>() == (*before).at("Turn").get<double>()) return true;
     ++turns_;
     actions_at_last_turn_ = actions_;
     if (turns_ % o_.sample_every == 0) SampleMemory();
     for (const Range& r : kClamped) {
-      const double v = (*after)[r.field].number();
+      const double v = (*after).at(r.field).get<double>();
       if (!(v >= r.low && v <= r.high)) {
         problem_ = std::string(r.field) + " is " + std::to_string(v) + " after the end of turn";
         return false;

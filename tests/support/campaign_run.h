@@ -15,22 +15,7 @@ namespace valorne::testing {
 inline Outcome RunCampaignProgram(const GameFolder& folder, const std::string& program,
                                   const std::optional<std::string>& script,
                                   const std::string& arguments = "") {
-  std::string input = "/dev/null";
-  if (script) {
-    WriteText(folder.scratch("script.txt"), *script);
-    input = folder.scratch("script.txt").string();
-  }
-  const std::string command =
-      "'" + std::string(VALORNE_GAME_DIR) + "/" + program + "' --headless --app-path '" +
-      folder.game().string() + "' " + arguments + " < '" + input + "' > '" +
-      folder.scratch("out.txt").string() + "' 2> '" + folder.scratch("err.txt").string() + "'";
-  const int status = std::system(command.c_str());
-  Outcome outcome;
-  outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::istringstream out(ReadText(folder.scratch("out.txt")));
-  for (std::string line; std::getline(out, line);) outcome.lines.push_back(line);
-  outcome.err = ReadText(folder.scratch("err.txt"));
-  return outcome;
+  return folder.RunProgram(std::string(VALORNE_GAME_DIR) + "/" + program, script, arguments);
 }
 
 }  // namespace valorne::testing

@@ -10,16 +10,16 @@ namespace {
 // none is.
 std::string FirstVisible(const JsonValue& screen, std::initializer_list<const char*> names) {
   for (const char* name : names) {
-    for (const JsonValue& c : screen["controls"].array()) {
-      if (c["name"].str() == name && c["visible"].boolean()) return name;
+    for (const JsonValue& c : screen.at("controls")) {
+      if (c.at("name").get<std::string>() == name && c.at("visible").get<bool>()) return name;
     }
   }
   return {};
 }
 
 std::string Text(const JsonValue& screen, const std::string& name) {
-  for (const JsonValue& c : screen["controls"].array()) {
-    if (c["name"].str() == name) return c["text"].str();
+  for (const JsonValue& c : screen.at("controls")) {
+    if (c.at("name").get<std::string>() == name) return c.at("text").get<std::string>();
   }
   return {};
 }
@@ -49,7 +49,7 @@ bool CountyPlayer::Answer(const std::string& top) {
   } else if (top == "EndTurnFrm") {
     level_.Do("advance 500");
   } else if (top == "MsgFrm") {
-    const int kind = static_cast<int>(level_.Dump()["MessageKind"].number());
+    const int kind = level_.Dump().at("MessageKind").get<int>();
     seen_.back() += " " + std::to_string(kind);
     level_.Do(refused_.count(kind) != 0 ? "click MsgFrm.Noanibtn" : "click MsgFrm.OkAniBtn");
   } else if (top == "ResultsFrm") {
@@ -121,23 +121,22 @@ int CountyPlayer::Fight() {
   level_.Do("await ResultsFrm");
   const JsonValue results = level_.Dump();
   if (level_.Top() != "ResultsFrm") return -1;
-  seen_.push_back("ResultsFrm " +
-                  std::to_string(static_cast<int>(results["BattleTarget"].number())));
+  seen_.push_back("ResultsFrm " + std::to_string(results.at("BattleTarget").get<int>()));
   level_.Do("click ResultsFrm.OkAniBtn");
-  return static_cast<int>(results["BattleOutcome"].number());
+  return results.at("BattleOutcome").get<int>();
 }
 
 bool CountyPlayer::MarchOn(std::vector<int>& road) {
   while (!road.empty()) {
     const JsonValue county = level_.Dump();
-    if (!county.IsObject() || county["ArmyMovesLeft"][std::size_t{0}].number() == 0) return true;
+    if (!county.is_object() || county.at("ArmyMovesLeft").at(0).get<double>() == 0) return true;
     const std::string top = Walk(1, road.front());
-    if (top == "MsgFrm" && level_.Dump()["MessageKind"].number() == 11) {
+    if (top == "MsgFrm" && level_.Dump().at("MessageKind").get<double>() == 11) {
       if (Fight() <= 0) return false;
       continue;
     }
     if (top != "Camp1Frm" ||
-        level_.Dump()["ArmyWaypointNos"][std::size_t{0}].number() != road.front()) {
+        level_.Dump().at("ArmyWaypointNos").at(0).get<double>() != road.front()) {
       return false;
     }
     road.erase(road.begin());

@@ -10,8 +10,8 @@ namespace {
 
 // Whether the box `name` of a `show` line is ticked.
 bool Ticked(const JsonValue& screen, const std::string& name) {
-  for (const JsonValue& c : screen["controls"].array()) {
-    if (c["name"].str() == name) return c["checked"].boolean();
+  for (const JsonValue& c : screen.at("controls")) {
+    if (c.at("name").get<std::string>() == name) return c.at("checked").get<bool>();
   }
   throw std::runtime_error("no box " + name);
 }
@@ -27,7 +27,7 @@ std::string WorksForm(const std::string& works) {
 void CountyPlayer::SetTaxRate(int rate) {
   level_.Do("click Camp1Frm.TaxBtn");
   for (int step = 0; step < 10; ++step) {
-    const long now = static_cast<long>(level_.Dump()["TaxRate"].number());
+    const long now = static_cast<long>(level_.Dump().at("TaxRate").get<double>());
     if (now == rate) break;
     level_.Do(now < rate ? "click TaxFrm.TaxUp" : "click TaxFrm.TaxDown");
   }
@@ -102,9 +102,10 @@ void CountyPlayer::CombineArmies(int army) {
   level_.Do("click Camp1Frm.ArmyCamp" + std::to_string(army) + "Img");
   level_.Do("click ArmyCampFrm.CombineBtn");
   const JsonValue screen = ParseJson(level_.Ask("show ArmyCombineFrm"));
-  for (const JsonValue& c : screen["controls"].array()) {
-    const std::string name = c["name"].str();
-    if (name.rfind("ArmyOption", 0) == 0 && c["visible"].boolean() && !c["checked"].boolean()) {
+  for (const JsonValue& c : screen.at("controls")) {
+    const std::string name = c.at("name").get<std::string>();
+    if (name.rfind("ArmyOption", 0) == 0 && c.at("visible").get<bool>() &&
+        !c.at("checked").get<bool>()) {
       level_.Do("click ArmyCombineFrm." + name);
     }
   }

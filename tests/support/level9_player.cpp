@@ -63,7 +63,7 @@ std::string LevelPlayer::Top() {
   const std::string forms = Ask("forms");
   if (forms.empty()) return {};
   const JsonValue list = ParseJson(forms);
-  return list.array().empty() ? std::string() : list.array().back().str();
+  return list.empty() ? std::string() : list.back().get<std::string>();
 }
 
 JsonValue LevelPlayer::Dump() {

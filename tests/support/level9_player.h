@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/level9_run.h"
 
 namespace valorne::testing {

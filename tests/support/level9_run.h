@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -48,11 +49,22 @@ class GameFolder {
   std::filesystem::path scratch(const std::string& name) const { return scratch_ / name; }
 
   Outcome Run(const std::string& script, const std::string& arguments = "") const {
-    WriteText(scratch("script.txt"), script);
-    const std::string command =
-        "'" + std::string(VALORNE_LEVEL9) + "' --headless --app-path '" + game().string() + "' " +
-        arguments + " < '" + scratch("script.txt").string() + "' > '" +
-        scratch("out.txt").string() + "' 2> '" + scratch("err.txt").string() + "'";
+    return RunProgram(VALORNE_LEVEL9, script, arguments);
+  }
+
+  // Runs `program` headless on this folder with `arguments`; without a
+  // script its standard input is empty.
+  Outcome RunProgram(const std::string& program, const std::optional<std::string>& script,
+                     const std::string& arguments = "") const {
+    std::string input = "/dev/null";
+    if (script) {
+      WriteText(scratch("script.txt"), *script);
+      input = scratch("script.txt").string();
+    }
+    const std::string command = "'" + program + "' --headless --app-path '" + game().string() +
+                                "' " + arguments + " < '" + input + "' > '" +
+                                scratch("out.txt").string() + "' 2> '" +
+                                scratch("err.txt").string() + "'";
     const int status = std::system(command.c_str());
     Outcome outcome;
     outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

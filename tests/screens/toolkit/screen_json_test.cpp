@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "screens/toolkit/controls.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "toolkit_fixture.h"
 
 namespace valorne {
 namespace {
 
+using testing::Keys;
 using testing::ParseJson;
 using testing::Screens;
 
@@ -58,28 +59,28 @@ TEST(ScreenJson, ShowListsEveryControlWithItsState) {
   const std::string line = FormJson(form);
   EXPECT_EQ(line.find('\n'), std::string::npos);
   const auto json = ParseJson(line);
-  EXPECT_EQ(json.Keys(), (std::vector<std::string>{"name", "controls"}));
-  EXPECT_EQ(json["name"].str(), "TipsFrm");
-  const auto& controls = json["controls"].array();
+  EXPECT_EQ(Keys(json), (std::vector<std::string>{"name", "controls"}));
+  EXPECT_EQ(json.at("name").get<std::string>(), "TipsFrm");
+  const auto& controls = json.at("controls");
   ASSERT_EQ(controls.size(), 5u);
-  EXPECT_EQ(controls[0].Keys(),
+  EXPECT_EQ(Keys(controls[0]),
             (std::vector<std::string>{"name", "kind", "visible", "enabled", "text", "colour",
                                       "left", "top", "width", "height", "picture"}));
   const auto& tip = controls[1];
-  EXPECT_EQ(tip["name"].str(), "TipLbl(2)");
-  EXPECT_EQ(tip["kind"].str(), "runa_label");
-  EXPECT_EQ(tip["text"].str(), "Farming \"level\" 10");
-  EXPECT_EQ(tip["colour"].str(), "#009632");
-  EXPECT_EQ(tip["top"].number(), 60);
-  EXPECT_EQ(tip["width"].number(), 400);
-  EXPECT_FALSE(controls[2]["visible"].boolean());
-  EXPECT_TRUE(controls[2]["enabled"].boolean());
-  EXPECT_EQ(controls[2]["picture"].str(), "close");
-  EXPECT_EQ(controls[3]["text"].str(), "Dragons");
-  EXPECT_EQ(controls[3]["items"].array().size(), 2u);
-  EXPECT_EQ(controls[3]["index"].number(), 1);
-  EXPECT_TRUE(controls[4]["checked"].boolean());
-  EXPECT_EQ(controls[4]["text"].str(), "Music");
+  EXPECT_EQ(tip.at("name").get<std::string>(), "TipLbl(2)");
+  EXPECT_EQ(tip.at("kind").get<std::string>(), "runa_label");
+  EXPECT_EQ(tip.at("text").get<std::string>(), "Farming \"level\" 10");
+  EXPECT_EQ(tip.at("colour").get<std::string>(), "#009632");
+  EXPECT_EQ(tip.at("top").get<double>(), 60);
+  EXPECT_EQ(tip.at("width").get<double>(), 400);
+  EXPECT_FALSE(controls[2].at("visible").get<bool>());
+  EXPECT_TRUE(controls[2].at("enabled").get<bool>());
+  EXPECT_EQ(controls[2].at("picture").get<std::string>(), "close");
+  EXPECT_EQ(controls[3].at("text").get<std::string>(), "Dragons");
+  EXPECT_EQ(controls[3].at("items").size(), 2u);
+  EXPECT_EQ(controls[3].at("index").get<double>(), 1);
+  EXPECT_TRUE(controls[4].at("checked").get<bool>());
+  EXPECT_EQ(controls[4].at("text").get<std::string>(), "Music");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/toolkit/controls.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "toolkit_fixture.h"
 
 namespace valorne {
@@ -106,8 +106,8 @@ TEST(ScriptDriver, ModalScreensReadTheScriptThemselves) {
   EXPECT_EQ(line, R"(["Camp1Frm"])");
   std::getline(out, line);
   const auto shown = ParseJson(line);
-  EXPECT_EQ(shown["controls"][2]["name"].str(), "GoldLbl");
-  EXPECT_EQ(shown["controls"][2]["text"].str(), "no");
+  EXPECT_EQ(shown.at("controls").at(2).at("name").get<std::string>(), "GoldLbl");
+  EXPECT_EQ(shown.at("controls").at(2).at("text").get<std::string>(), "no");
 }
 
 TEST(ScriptDriver, ListsAndTextBoxesTakeThePlayersChoices) {
@@ -118,9 +118,9 @@ TEST(ScriptDriver, ListsAndTextBoxesTakeThePlayersChoices) {
       "quit\n");
   EXPECT_EQ(s.Run("Camp1Frm"), 0);
   const auto shown = ParseJson(s.out.str());
-  EXPECT_EQ(shown["controls"][2]["text"].str(), "chose Second");
-  EXPECT_EQ(shown["controls"][3]["text"].str(), "Save and Exit");
-  EXPECT_EQ(shown["controls"][4]["index"].number(), 1);
+  EXPECT_EQ(shown.at("controls").at(2).at("text").get<std::string>(), "chose Second");
+  EXPECT_EQ(shown.at("controls").at(3).at("text").get<std::string>(), "Save and Exit");
+  EXPECT_EQ(shown.at("controls").at(4).at("index").get<double>(), 1);
 }
 
 TEST(ScriptDriver, HiddenOrDisabledControlsIgnoreTheScriptWithANote) {
