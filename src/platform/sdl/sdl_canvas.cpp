@@ -151,6 +151,18 @@ void SdlCanvas::Clear(Colour colour) {
   if (impl_->clip) SetClip(impl_->clip);
 }
 
+void SdlCanvas::StartWholeFrame() {
+  impl_->pictures.StartSweep();
+}
+
+void SdlCanvas::EndWholeFrame() {
+  impl_->pictures.DropLargeNotAskedFor();
+}
+
+std::size_t SdlCanvas::PictureCount() const {
+  return impl_->pictures.count();
+}
+
 void SdlCanvas::Fill(const Rect& rect, Colour colour) {
   if (rect.Empty() || colour.a == 0) return;
   SDL_SetRenderDrawBlendMode(impl_->renderer,

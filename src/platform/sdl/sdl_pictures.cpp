@@ -31,9 +31,13 @@ void PictureCache::SetFolder(const std::filesystem::path& folder) {
 const LoadedPicture& PictureCache::Get(std::string_view name, const std::optional<Colour>& key) {
   std::string id(name);
   if (key) id += "|" + key->Hex();
-  if (auto it = pictures_.find(id); it != pictures_.end()) return it->second;
+  if (auto it = pictures_.find(id); it != pictures_.end()) {
+    it->second.drawn = sweep_;
+    return it->second;
+  }
 
   LoadedPicture loaded;
+  loaded.drawn = sweep_;
   const std::filesystem::path file = PictureFile(folder_, name);
   if (SDL_Surface* surface = IMG_Load(file.c_str())) {
     if (key)
@@ -49,6 +53,19 @@ const LoadedPicture& PictureCache::Get(std::string_view name, const std::optiona
             ": " + SDL_GetError() + ")");
   }
   return pictures_.emplace(std::move(id), loaded).first->second;
+}
+
+void PictureCache::DropLargeNotAskedFor() {
+  for (auto it = pictures_.begin(); it != pictures_.end();) {
+    const LoadedPicture& p = it->second;
+    const auto bytes = static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height) * 4;
+    if (p.texture && p.drawn != sweep_ && bytes >= kLargePictureBytes) {
+      SDL_DestroyTexture(p.texture);
+      it = pictures_.erase(it);
+    } else {
+      ++it;
+    }
+  }
 }
 
 TextCache::~TextCache() {

@@ -18,7 +18,8 @@ struct SdlWindow::Impl {
   // The frame as last drawn, kept so that a change redraws only its part;
   // nullptr when the renderer cannot draw into a texture.
   SDL_Texture* frame = nullptr;
-  bool frame_kept = false;  // the frame holds a whole drawing of the display
+  bool frame_kept = false;   // the frame holds a whole drawing of the display
+  bool whole_frame = false;  // the frame under way is drawn whole
   std::unique_ptr<SdlCanvas> canvas;
   Size display;
   bool full_screen = false;
@@ -229,16 +230,21 @@ Canvas& SdlWindow::BeginFrame() {
   impl_->frame_kept = impl_->TargetFrame();
   impl_->canvas->SetClip(std::nullopt);
   impl_->canvas->Clear(kBlack);
+  impl_->canvas->StartWholeFrame();
+  impl_->whole_frame = true;
   return *impl_->canvas;
 }
 
 Canvas* SdlWindow::BeginUpdate() {
   if (!impl_->frame_kept || !impl_->TargetFrame()) return nullptr;
+  impl_->whole_frame = false;
   impl_->canvas->SetClip(std::nullopt);
   return impl_->canvas.get();
 }
 
 void SdlWindow::EndFrame() {
+  if (impl_->whole_frame) impl_->canvas->EndWholeFrame();
+  impl_->whole_frame = false;
   if (impl_->frame_kept) {
     // The kept frame goes onto the window, scaled to it with black bars.
     impl_->canvas->SetClip(std::nullopt);
