@@ -188,6 +188,13 @@ bool SdlCanvas::Picture(std::string_view name, const Rect& dest, const PictureSt
     return false;
   }
   SDL_SetTextureAlphaMod(picture.texture, style.alpha);
+  // An opaque picture put down at its own size is copied; stretched or
+  // faded, it is blended as every other.
+  const Size source = style.source ? Size{style.source->width, style.source->height}
+                                   : Size{picture.width, picture.height};
+  const bool copied = picture.opaque && style.alpha == 255 && source.width == dest.width &&
+                      source.height == dest.height;
+  SDL_SetTextureBlendMode(picture.texture, copied ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   const SDL_Rect to = ToSdl(dest);
   if (style.source) {
     const SDL_Rect from = ToSdl(*style.source);

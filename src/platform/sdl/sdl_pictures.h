@@ -23,6 +23,7 @@ struct LoadedPicture {
   int width = 0;
   int height = 0;
   std::uint64_t drawn = 0;  // the sweep it was last asked for in
+  bool opaque = false;      // no pixel lets what is below show through
 };
 
 class PictureCache {
