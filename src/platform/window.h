@@ -44,6 +44,10 @@ class Window : public PointerDevice {
   virtual std::optional<InputEvent> PollEvent() = 0;
   // A canvas of the display size, cleared; shown by EndFrame.
   virtual Canvas& BeginFrame() = 0;
+  // A canvas holding the frame last shown, to draw parts of it again (shown
+  // by EndFrame); nullptr when the window keeps no frame (none was drawn
+  // yet, or the display changed): then BeginFrame draws a whole one.
+  virtual Canvas* BeginUpdate() { return nullptr; }
   virtual void EndFrame() = 0;
   // The size of the display in screen units (the window scales it to fit).
   virtual Size DisplaySize() const = 0;

@@ -46,6 +46,45 @@ TEST(SdlCanvas, PicturesAreFoundByNameAndDrawnStretched) {
   EXPECT_EQ(out.PixelAt(50, 45), Rgb(0, 0, 0));   // below the picture
 }
 
+// A picture of one colour, of a given size.
+void WritePlainPicture(const std::filesystem::path& file, Size size, Colour colour) {
+  OffscreenCanvas picture(size);
+  ASSERT_TRUE(picture.ok()) << picture.error();
+  picture.canvas().Fill({0, 0, size.width, size.height}, colour);
+  std::filesystem::create_directories(file.parent_path());
+  ASSERT_EQ(picture.SavePng(file), "");
+}
+
+TEST(SdlCanvas, LargePicturesAWholeFrameDidNotDrawAreLetGoAndReadAgain) {
+  TempDir game;
+  const std::filesystem::path folder = game / "graphics/high";
+  WritePlainPicture(folder / "backres.png", {400, 300}, Rgb(0, 128, 0));  // 480 KB drawn
+  WritePlainPicture(folder / "iconres.png", {32, 32}, Rgb(200, 0, 0));
+  OffscreenCanvas out({400, 300});
+  ASSERT_TRUE(out.ok());
+  SdlCanvas& canvas = out.canvas();
+  canvas.SetPictureFolder(folder);
+  struct Frame {
+    const char* what;
+    std::vector<std::string> drawn;
+    std::size_t kept;  // pictures loaded after the frame
+  };
+  const Frame frames[] = {
+      {"both drawn: both kept", {"backres", "iconres"}, 2},
+      {"neither drawn: the small one stays", {}, 1},
+      {"the large one again: read again", {"backres"}, 2},
+  };
+  for (const Frame& f : frames) {
+    SCOPED_TRACE(f.what);
+    canvas.StartWholeFrame();
+    canvas.Clear(kBlack);
+    for (const std::string& name : f.drawn) EXPECT_TRUE(canvas.Picture(name, {0, 0, 400, 300}));
+    canvas.EndWholeFrame();
+    EXPECT_EQ(canvas.PictureCount(), f.kept);
+  }
+  EXPECT_EQ(out.PixelAt(200, 150), Rgb(0, 128, 0));
+}
+
 TEST(SdlCanvas, AMissingPictureIsACheckerAndReportedOnce) {
   TempDir game;
   std::vector<std::string> reports;

@@ -50,6 +50,19 @@ Colour OffscreenCanvas::PixelAt(int x, int y) {
   return Rgb(r, g, b, a);
 }
 
+std::vector<std::uint32_t> OffscreenCanvas::Pixels() {
+  if (!impl_->surface) return {};
+  SDL_RenderFlush(impl_->renderer);
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size_.width) *
+                                    static_cast<std::size_t>(size_.height));
+  for (int y = 0; y < size_.height; ++y) {
+    const auto* row = static_cast<const Uint8*>(impl_->surface->pixels) + y * impl_->surface->pitch;
+    std::memcpy(pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(size_.width),
+                row, static_cast<std::size_t>(size_.width) * 4);
+  }
+  return pixels;
+}
+
 std::string OffscreenCanvas::SavePng(const std::filesystem::path& file) {
   if (!ok()) return error_;
   SDL_RenderFlush(impl_->renderer);

@@ -3,8 +3,10 @@
 // benchmarks use it.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/sdl/sdl_canvas.h"
 #include "platform/snapshot.h"
@@ -27,6 +29,8 @@ class OffscreenCanvas {
 
   // The colour of one pixel of what was drawn.
   Colour PixelAt(int x, int y);
+  // Every pixel of what was drawn, row by row (0xAARRGGBB).
+  std::vector<std::uint32_t> Pixels();
   // Writes the picture as PNG; empty, or what went wrong.
   std::string SavePng(const std::filesystem::path& file);
 

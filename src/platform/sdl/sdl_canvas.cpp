@@ -151,6 +151,18 @@ void SdlCanvas::Clear(Colour colour) {
   if (impl_->clip) SetClip(impl_->clip);
 }
 
+void SdlCanvas::StartWholeFrame() {
+  impl_->pictures.StartSweep();
+}
+
+void SdlCanvas::EndWholeFrame() {
+  impl_->pictures.DropLargeNotAskedFor();
+}
+
+std::size_t SdlCanvas::PictureCount() const {
+  return impl_->pictures.count();
+}
+
 void SdlCanvas::Fill(const Rect& rect, Colour colour) {
   if (rect.Empty() || colour.a == 0) return;
   SDL_SetRenderDrawBlendMode(impl_->renderer,
@@ -176,6 +188,13 @@ bool SdlCanvas::Picture(std::string_view name, const Rect& dest, const PictureSt
     return false;
   }
   SDL_SetTextureAlphaMod(picture.texture, style.alpha);
+  // An opaque picture put down at its own size is copied; stretched or
+  // faded, it is blended as every other.
+  const Size source = style.source ? Size{style.source->width, style.source->height}
+                                   : Size{picture.width, picture.height};
+  const bool copied = picture.opaque && style.alpha == 255 && source.width == dest.width &&
+                      source.height == dest.height;
+  SDL_SetTextureBlendMode(picture.texture, copied ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   const SDL_Rect to = ToSdl(dest);
   if (style.source) {
     const SDL_Rect from = ToSdl(*style.source);

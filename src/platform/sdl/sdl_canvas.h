@@ -1,6 +1,7 @@
 // The canvas drawn with an SDL renderer: the window's, or a software
 // renderer on a picture in memory (screenshots, benchmarks). Pictures are
-// loaded by name from the picture folder on first use and kept; a picture
+// loaded by name from the picture folder on first use and kept (large ones
+// while whole frames draw them); a picture
 // that cannot be loaded is reported once and drawn as a magenta and black
 // checker bearing its name. Text is drawn with DejaVu Sans.
 #pragma once
@@ -39,6 +40,13 @@ class SdlCanvas : public Canvas {
 
   // Clears the whole drawing area to a colour.
   void Clear(Colour colour);
+
+  // Around the drawing of a whole frame: the large pictures it did not draw
+  // are let go at its end (see PictureCache).
+  void StartWholeFrame();
+  void EndWholeFrame();
+  // How many pictures are loaded now.
+  std::size_t PictureCount() const;
 
  private:
   struct Impl;

@@ -11,6 +11,30 @@
 
 namespace valorne {
 
+namespace {
+// Whether every pixel of a picture is fully opaque: such a picture is
+// copied, not blended, which is the same picture at a fraction of the cost
+// (the county map is the largest thing drawn).
+bool Opaque(SDL_Surface* surface) {
+  const SDL_PixelFormat* format = surface->format;
+  if (format->Amask == 0) return format->palette == nullptr;
+  if (format->BytesPerPixel != 4 || SDL_LockSurface(surface) != 0) return false;
+  bool opaque = true;
+  for (int y = 0; y < surface->h && opaque; ++y) {
+    const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(surface->pixels) +
+                                                      y * surface->pitch);
+    for (int x = 0; x < surface->w; ++x) {
+      if ((row[x] & format->Amask) != format->Amask) {
+        opaque = false;
+        break;
+      }
+    }
+  }
+  SDL_UnlockSurface(surface);
+  return opaque;
+}
+}  // namespace
+
 PictureCache::~PictureCache() {
   Clear();
 }
@@ -31,13 +55,18 @@ void PictureCache::SetFolder(const std::filesystem::path& folder) {
 const LoadedPicture& PictureCache::Get(std::string_view name, const std::optional<Colour>& key) {
   std::string id(name);
   if (key) id += "|" + key->Hex();
-  if (auto it = pictures_.find(id); it != pictures_.end()) return it->second;
+  if (auto it = pictures_.find(id); it != pictures_.end()) {
+    it->second.drawn = sweep_;
+    return it->second;
+  }
 
   LoadedPicture loaded;
+  loaded.drawn = sweep_;
   const std::filesystem::path file = PictureFile(folder_, name);
   if (SDL_Surface* surface = IMG_Load(file.c_str())) {
     if (key)
       SDL_SetColorKey(surface, SDL_TRUE, SDL_MapRGB(surface->format, key->r, key->g, key->b));
+    loaded.opaque = !key && Opaque(surface);
     loaded.texture = SDL_CreateTextureFromSurface(renderer_, surface);
     loaded.width = surface->w;
     loaded.height = surface->h;
@@ -49,6 +78,19 @@ const LoadedPicture& PictureCache::Get(std::string_view name, const std::optiona
             ": " + SDL_GetError() + ")");
   }
   return pictures_.emplace(std::move(id), loaded).first->second;
+}
+
+void PictureCache::DropLargeNotAskedFor() {
+  for (auto it = pictures_.begin(); it != pictures_.end();) {
+    const LoadedPicture& p = it->second;
+    const auto bytes = static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height) * 4;
+    if (p.texture && p.drawn != sweep_ && bytes >= kLargePictureBytes) {
+      SDL_DestroyTexture(p.texture);
+      it = pictures_.erase(it);
+    } else {
+      ++it;
+    }
+  }
 }
 
 TextCache::~TextCache() {

@@ -1,9 +1,10 @@
-// The pictures and text images of one SDL renderer, loaded once and kept.
-// Internal to the SDL canvas.
+// The pictures and text images of one SDL renderer, loaded once and kept
+// (large pictures only while they are drawn). Internal to the SDL canvas.
 #pragma once
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <list>
 #include <map>
@@ -21,6 +22,8 @@ struct LoadedPicture {
   SDL_Texture* texture = nullptr;  // nullptr: missing
   int width = 0;
   int height = 0;
+  std::uint64_t drawn = 0;  // the sweep it was last asked for in
+  bool opaque = false;      // no pixel lets what is below show through
 };
 
 class PictureCache {
@@ -34,8 +37,17 @@ class PictureCache {
   void SetFolder(const std::filesystem::path& folder);
   const LoadedPicture& Get(std::string_view name, const std::optional<Colour>& key);
 
+  // A sweep spans the drawing of a whole frame: the large pictures it did
+  // not ask for (those of screens that closed) are let go at its end, and
+  // read again from their files when a screen asks for them anew.
+  static constexpr std::size_t kLargePictureBytes = 256 * 1024;
+  void StartSweep() { ++sweep_; }
+  void DropLargeNotAskedFor();
+  std::size_t count() const { return pictures_.size(); }
+
  private:
   void Clear();
+  std::uint64_t sweep_ = 0;
   SDL_Renderer* renderer_;
   Reporter report_;
   std::filesystem::path folder_;

@@ -15,12 +15,18 @@ struct SdlWindow::Impl {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Cursor* cursor = nullptr;
+  // The frame as last drawn, kept so that a change redraws only its part;
+  // nullptr when the renderer cannot draw into a texture.
+  SDL_Texture* frame = nullptr;
+  bool frame_kept = false;   // the frame holds a whole drawing of the display
+  bool whole_frame = false;  // the frame under way is drawn whole
   std::unique_ptr<SdlCanvas> canvas;
   Size display;
   bool full_screen = false;
 
   ~Impl() {
     canvas.reset();
+    if (frame) SDL_DestroyTexture(frame);
     if (cursor) SDL_FreeCursor(cursor);
     if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
@@ -28,7 +34,30 @@ struct SdlWindow::Impl {
   }
 
   std::optional<InputEvent> Convert(const SDL_Event& e, SdlWindow& owner);
+  // Draws into the kept frame, made anew for the display's size.
+  bool TargetFrame();
 };
+
+bool SdlWindow::Impl::TargetFrame() {
+  int width = 0, height = 0;
+  if (frame && (SDL_QueryTexture(frame, nullptr, nullptr, &width, &height) != 0 ||
+                width != display.width || height != display.height)) {
+    SDL_DestroyTexture(frame);
+    frame = nullptr;
+    frame_kept = false;
+  }
+  if (!frame && SDL_RenderTargetSupported(renderer)) {
+    frame = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                              display.width, display.height);
+    if (frame) SDL_SetTextureBlendMode(frame, SDL_BLENDMODE_NONE);
+    frame_kept = false;
+  }
+  if (!frame || SDL_SetRenderTarget(renderer, frame) != 0) {
+    frame_kept = false;
+    return false;
+  }
+  return true;
+}
 
 namespace {
 InputEvent Pointer(InputEvent::Kind kind, int x, int y) {
@@ -93,6 +122,7 @@ std::optional<InputEvent> SdlWindow::Impl::Convert(const SDL_Event& e, SdlWindow
       }
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET:
+      frame_kept = false;
       return Pointer(InputEvent::Kind::Redraw, 0, 0);
     case SDL_MOUSEMOTION:
       return Pointer(InputEvent::Kind::PointerMove, e.motion.x, e.motion.y);
@@ -148,6 +178,11 @@ SdlWindow::SdlWindow(const std::string& title, Size display) : impl_(std::make_u
   std::string error;
   if (!StartSdlDrawing(&error)) throw SdlWindowError(error);
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  // Without a graphics card SDL would show the software renderer's frames
+  // through an OpenGL emulation, which costs far more memory and time than
+  // the window system's own picture transfer; a hint from the environment
+  // still decides.
+  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
   const Size window = WindowSizeFor(display);
   impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    window.width, window.height, SDL_WINDOW_RESIZABLE);
@@ -191,12 +226,33 @@ std::optional<InputEvent> SdlWindow::PollEvent() {
 }
 
 Canvas& SdlWindow::BeginFrame() {
+  // A renderer that cannot keep the frame draws straight on the window.
+  impl_->frame_kept = impl_->TargetFrame();
   impl_->canvas->SetClip(std::nullopt);
   impl_->canvas->Clear(kBlack);
+  impl_->canvas->StartWholeFrame();
+  impl_->whole_frame = true;
   return *impl_->canvas;
 }
 
+Canvas* SdlWindow::BeginUpdate() {
+  if (!impl_->frame_kept || !impl_->TargetFrame()) return nullptr;
+  impl_->whole_frame = false;
+  impl_->canvas->SetClip(std::nullopt);
+  return impl_->canvas.get();
+}
+
 void SdlWindow::EndFrame() {
+  if (impl_->whole_frame) impl_->canvas->EndWholeFrame();
+  impl_->whole_frame = false;
+  if (impl_->frame_kept) {
+    // The kept frame goes onto the window, scaled to it with black bars.
+    impl_->canvas->SetClip(std::nullopt);
+    SDL_SetRenderTarget(impl_->renderer, nullptr);
+    SDL_SetRenderDrawColor(impl_->renderer, 0, 0, 0, 255);
+    SDL_RenderClear(impl_->renderer);
+    SDL_RenderCopy(impl_->renderer, impl_->frame, nullptr, nullptr);
+  }
   SDL_RenderPresent(impl_->renderer);
 }
 
@@ -207,6 +263,7 @@ Size SdlWindow::DisplaySize() const {
 void SdlWindow::SetDisplaySize(Size size) {
   if (size.width <= 0 || size.height <= 0) return;
   impl_->display = size;
+  impl_->frame_kept = false;
   impl_->canvas->SetSize(size);
   SDL_RenderSetLogicalSize(impl_->renderer, size.width, size.height);
   if (!impl_->full_screen) {

@@ -1,6 +1,7 @@
 // The level's window: the display size chosen by the settings, drawn scaled
 // into a window of any size with black bars where the shapes differ;
-// resizable; Alt+Enter switches between window and full screen. It waits
+// resizable; Alt+Enter switches between window and full screen. It keeps
+// the frame it last showed, so that a change redraws only its part. It waits
 // for events (never spins), converts them to the game's events and key
 // names, and takes the mouse pointer from pointer files.
 #pragma once
@@ -34,6 +35,7 @@ class SdlWindow : public Window {
   std::optional<InputEvent> WaitEvent(int timeout_ms) override;
   std::optional<InputEvent> PollEvent() override;
   Canvas& BeginFrame() override;
+  Canvas* BeginUpdate() override;
   void EndFrame() override;
   Size DisplaySize() const override;
   void SetDisplaySize(Size size) override;

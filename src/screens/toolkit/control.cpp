@@ -88,14 +88,31 @@ bool Control::IsRuna() const {
          kind_ == ControlKind::RunaTextBox;
 }
 
+// A change redraws only the control's part of the display; a hidden
+// control's change shows nowhere.
 void Control::Changed() const {
-  form_.Changed();
+  if (visible_) MarkArea();
+}
+
+void Control::MarkArea() const {
+  form_.ChangedArea(DisplayArea());
+}
+
+Rect Control::DisplayArea() const {
+  Rect area = rect_;
+  for (const Control* c = parent_; c; c = c->parent_) {
+    if (!c->visible_) return {};
+    area =
+        area.Intersect({0, 0, c->rect_.width, c->rect_.height}).Moved(c->rect_.left, c->rect_.top);
+  }
+  const Rect& form = form_.rect();
+  return area.Intersect({0, 0, form.width, form.height}).Moved(form.left, form.top);
 }
 
 void Control::SetVisible(bool visible) {
   if (visible_ == visible) return;
   visible_ = visible;
-  Changed();
+  MarkArea();
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -120,6 +137,7 @@ bool Control::Active() const {
 
 void Control::SetRect(const Rect& rect) {
   if (rect_ == rect) return;
+  Changed();  // where it was
   rect_ = rect;
   Changed();
 }

@@ -64,6 +64,9 @@ class Control : public GlyphSink {
   void Move(int left, int top) { SetRect({left, top, rect_.width, rect_.height}); }
   // Position within the form (containers' offsets added).
   Rect FormRect() const;
+  // The part of the display the control draws on: its rectangle cut by its
+  // containers' and the form's; empty while a container is hidden.
+  Rect DisplayArea() const;
 
   // Stacking among the controls of the same container.
   int z_order() const { return z_order_; }
@@ -129,6 +132,8 @@ class Control : public GlyphSink {
  private:
   friend class Form;
   void SortChildren();
+  // Redraws the part of the display the control covers now, shown or not.
+  void MarkArea() const;
 
   Form& form_;
   Control* parent_;

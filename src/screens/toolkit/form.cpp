@@ -219,6 +219,10 @@ void Form::Changed() const {
   ui_.Invalidate();
 }
 
+void Form::ChangedArea(const Rect& area) const {
+  ui_.InvalidateArea(area);
+}
+
 namespace {
 Control* HitIn(const std::vector<Control*>& siblings, Point p) {
   for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
@@ -250,8 +254,12 @@ Control* Form::HitTest(Point point) const {
 }
 
 void Form::Draw(Canvas& canvas) const {
+  Draw(canvas, {0, 0, canvas.size().width, canvas.size().height});
+}
+
+void Form::Draw(Canvas& canvas, const Rect& area) const {
   const Rect whole{0, 0, canvas.size().width, canvas.size().height};
-  const Rect clip = rect_.Intersect(whole);
+  const Rect clip = rect_.Intersect(whole).Intersect(area);
   if (clip.Empty()) return;
   canvas.SetClip(clip);
   if (!background_.empty()) {

@@ -154,9 +154,13 @@ class Form {
   Control* HitTest(Point point) const;
 
   void Draw(Canvas& canvas) const;
+  // Draws only what falls inside `area` (display units).
+  void Draw(Canvas& canvas, const Rect& area) const;
 
   // Redraws the display when it is next drawn.
   void Changed() const;
+  // Redraws only `area` of the display (a control's part of it).
+  void ChangedArea(const Rect& area) const;
 
  private:
   template <class S>

@@ -185,7 +185,26 @@ std::filesystem::path Ui::PictureFolderPath() const {
 void Ui::Draw(Canvas& canvas) {
   canvas.SetPictureFolder(PictureFolderPath());
   for (const Form* f : stack_) f->Draw(canvas);
-  dirty_ = false;
+  dirty_.Clear();
+}
+
+void Ui::DrawChanged(Canvas& canvas) {
+  if (dirty_.whole()) {
+    canvas.SetClip(std::nullopt);
+    canvas.Fill({0, 0, canvas.size().width, canvas.size().height}, kBlack);
+    Draw(canvas);
+    return;
+  }
+  canvas.SetPictureFolder(PictureFolderPath());
+  for (const Rect& area : dirty_.areas()) {
+    // What lay there goes, as the whole frame's black does before a full
+    // drawing; then every screen draws what it has in the area.
+    canvas.SetClip(area);
+    canvas.Fill(area, kBlack);
+    for (const Form* f : stack_) f->Draw(canvas, area);
+  }
+  canvas.SetClip(std::nullopt);
+  dirty_.Clear();
 }
 
 }  // namespace valorne

@@ -23,6 +23,7 @@
 #include "platform/snapshot.h"
 #include "platform/sound_channels.h"
 #include "platform/window.h"
+#include "screens/toolkit/dirty_region.h"
 #include "screens/toolkit/event_source.h"
 #include "screens/toolkit/form.h"
 #include "screens/toolkit/screen_registry.h"
@@ -120,10 +121,17 @@ class Ui : public GameUi {
   void Type(std::string_view utf8);
 
   // --- Drawing ---
-  void Invalidate() { dirty_ = true; }
-  bool NeedsRedraw() const { return dirty_; }
+  // The whole display is drawn again.
+  void Invalidate() { dirty_.AddWhole(); }
+  // Only `area` (display units) is drawn again, unless more is already due.
+  void InvalidateArea(const Rect& area) { dirty_.Add(area); }
+  bool NeedsRedraw() const { return !dirty_.empty(); }
+  const DirtyRegion& dirty() const { return dirty_; }
   // Draws the open screens, bottom first.
   void Draw(Canvas& canvas);
+  // Draws again only the parts that changed, over the frame `canvas` still
+  // holds from the last drawing (the whole display when all of it changed).
+  void DrawChanged(Canvas& canvas);
   std::filesystem::path PictureFolderPath() const;
 
   // --- Screenshots (F12) ---
@@ -155,7 +163,11 @@ class Ui : public GameUi {
   Control* pressed_ = nullptr;
   bool pressing_ = false;  // a button is down (on pressed_, or the background)
   MouseButton pressed_button_ = MouseButton::Left;
-  bool dirty_ = true;
+  DirtyRegion dirty_ = [] {
+    DirtyRegion all;
+    all.AddWhole();
+    return all;
+  }();
   SnapshotMaker* snapshots_ = nullptr;
 };
 

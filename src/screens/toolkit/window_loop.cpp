@@ -12,7 +12,16 @@ namespace {
 constexpr int kLongestWaitMs = 1000;
 }  // namespace
 
+// Only the parts that changed are drawn again over the frame the window
+// keeps; a window that keeps none gets whole frames.
 void WindowLoop::Draw() {
+  if (!ui_.dirty().whole()) {
+    if (Canvas* kept = window_.BeginUpdate()) {
+      ui_.DrawChanged(*kept);
+      window_.EndFrame();
+      return;
+    }
+  }
   Canvas& canvas = window_.BeginFrame();
   ui_.Draw(canvas);
   window_.EndFrame();

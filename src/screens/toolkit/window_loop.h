@@ -1,7 +1,7 @@
 // The modal loops' events from the window: it waits for the player until the
 // next timer is due, so an idle screen costs next to nothing; then it hands
-// on the events, fires the timers that are due and draws the screens again
-// if anything changed.
+// on the events, fires the timers that are due and draws again the parts of
+// the screens that changed, if any.
 #pragma once
 
 #include "platform/window.h"
