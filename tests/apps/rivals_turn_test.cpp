@@ -18,7 +18,7 @@ using testing::JsonValue;
 using testing::Outcome;
 using testing::ParseJson;
 
-std::string Quoted(const std::string& s) {
+std::string ShellQuoted(const std::string& s) {
   return "'" + s + "'";
 }
 
@@ -34,13 +34,13 @@ TEST(RivalsTurnTest, CountyOneMustersOnTurnTwelveBesideCountyTwo) {
   const Outcome first = folder.Run("advance 1000\nclick TipsFrm.Image1\nquit\n", "--rnd 0.5");
   ASSERT_EQ(first.code, 0) << first.err;
   const auto saves = folder.game() / "Save Game";
-  std::string command = Quoted(VALORNE_MAKE_SAVE) + " " +
-                        Quoted((saves / "FirstSave.s9_").string()) + " " +
-                        Quoted((saves / "Eve.s9_").string());
+  std::string command = ShellQuoted(VALORNE_MAKE_SAVE) + " " +
+                        ShellQuoted((saves / "FirstSave.s9_").string()) + " " +
+                        ShellQuoted((saves / "Eve.s9_").string());
   for (const char* field : {"Turn=11", "Gold=60000", "Rival2Standing=true", "RivalStance(1)=100"}) {
-    command += " " + Quoted(field);
+    command += " " + ShellQuoted(field);
   }
-  command += " 2> " + Quoted(folder.scratch("make_save.txt").string());
+  command += " 2> " + ShellQuoted(folder.scratch("make_save.txt").string());
   const int status = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
 
