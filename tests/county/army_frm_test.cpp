@@ -11,7 +11,7 @@ namespace {
 
 using testing::ManageScreens;
 
-constexpr int kTick = ArmyFrm::kRaiseIntervalMs;
+constexpr int kRaiseTick = ArmyFrm::kRaiseIntervalMs;
 
 const Recruiting& RecruitingOf(const ManageScreens& s) {
   return static_cast<const ArmyFrm&>(s.Top()).recruiting();
@@ -24,9 +24,9 @@ TEST(ArmyFrmTest, HeldButtonsRaiseAndReleaseOneSoldierATick) {
   GameState& st = s.game.state;
   s.Click("ArcherBtn");
   s.Down("UpAniBtn");
-  s.Advance(kTick - 1);
+  s.Advance(kRaiseTick - 1);
   s.Look([&] { EXPECT_EQ(RecruitingOf(s).RaisedTotal, 0); });  // not a tick yet
-  s.Advance(1 + 9 * kTick);
+  s.Advance(1 + 9 * kRaiseTick);
   s.Up("UpAniBtn");
   s.Look([&] {
     EXPECT_EQ(RecruitingOf(s).RaisedSoldiers.Archers, 10);
@@ -36,10 +36,10 @@ TEST(ArmyFrmTest, HeldButtonsRaiseAndReleaseOneSoldierATick) {
     EXPECT_EQ(s.Read("WeaponLbl"), "135");
   });
   // Let go, the button raises no more.
-  s.Advance(20 * kTick);
+  s.Advance(20 * kRaiseTick);
   s.Look([&] { EXPECT_EQ(st.Bows, 135); });
   s.Down("DownAniBtn");
-  s.Advance(3 * kTick);
+  s.Advance(3 * kRaiseTick);
   s.Up("DownAniBtn");
   s.Look([&] {
     EXPECT_EQ(RecruitingOf(s).RaisedSoldiers.Archers, 7);
@@ -49,7 +49,7 @@ TEST(ArmyFrmTest, HeldButtonsRaiseAndReleaseOneSoldierATick) {
   });
   // Releasing more than were raised stops at none.
   s.Down("DownAniBtn");
-  s.Advance(12 * kTick);
+  s.Advance(12 * kRaiseTick);
   s.Up("DownAniBtn");
   s.Look([&] {
     EXPECT_EQ(RecruitingOf(s).RaisedTotal, 0);
@@ -96,7 +96,7 @@ TEST(ArmyFrmTest, TypesThatCannotBeChosenAndCapsThatStopRaising) {
   });
   // Held for six ticks: the fifth monk is the last of one army.
   s.Down("UpAniBtn");
-  s.Advance(6 * kTick);
+  s.Advance(6 * kRaiseTick);
   s.Up("UpAniBtn");
   s.Look([&] {
     EXPECT_EQ(RecruitingOf(s).RaisedSoldiers.Monks, 5);
@@ -107,7 +107,7 @@ TEST(ArmyFrmTest, TypesThatCannotBeChosenAndCapsThatStopRaising) {
   // make twelve swordsmen.
   s.Click("SwordsmenBtn");
   s.Down("UpAniBtn");
-  s.Advance(15 * kTick);
+  s.Advance(15 * kRaiseTick);
   s.Up("UpAniBtn");
   s.Look([&] {
     EXPECT_EQ(RecruitingOf(s).RaisedSoldiers.SwordMen, 12);
@@ -142,7 +142,7 @@ TEST(ArmyFrmTest, RaisingStopsAtTheIdlePeople) {
   st.IdlePeople = 4;
   s.Click("ArcherBtn");
   s.Down("UpAniBtn");
-  s.Advance(6 * kTick);
+  s.Advance(6 * kRaiseTick);
   s.Up("UpAniBtn");
   s.Look([&] {
     EXPECT_EQ(RecruitingOf(s).RaisedTotal, 4);
@@ -170,16 +170,16 @@ TEST(ArmyFrmTest, FormingTheArmyTakesTheFirstFreeSlotAtTheCastleOrTheOutpost) {
     });
     s.Click("ArcherBtn");
     s.Down("UpAniBtn");
-    s.Advance(60 * kTick);
+    s.Advance(60 * kRaiseTick);
     s.Up("UpAniBtn");
     s.Click("MacemanBtn");
     s.Down("UpAniBtn");
-    s.Advance(39 * kTick);
+    s.Advance(39 * kRaiseTick);
     s.Up("UpAniBtn");
     s.Click("OkAniBtn");  // 99 soldiers are not an army
     s.Look([&] { EXPECT_EQ(s.Read("Helper"), s.Words({4, 19})); });
     s.Down("UpAniBtn");
-    s.Advance(kTick);
+    s.Advance(kRaiseTick);
     s.Up("UpAniBtn");
     s.Click("OkAniBtn");
     if (c.place == kRecruitPlaceCastle) {

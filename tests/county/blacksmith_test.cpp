@@ -25,7 +25,7 @@ TEST(Blacksmith, StartNeedsOneTurnsMaterialsAndPaysNothing) {
       {7, 999, 50, false},                                            // pikes
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message()
+    SCOPED_TRACE(::testing::Message()
                  << "item " << c.item << ", " << c.wood << " wood, " << c.ore << " ore");
     Game game;
     WithParams(game);
@@ -84,7 +84,7 @@ TEST(Blacksmith, ItemFiguresFollowTheTableAndItsUsers) {
   Game game;
   WithParams(game);
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "item " << c.item);
+    SCOPED_TRACE(::testing::Message() << "item " << c.item);
     const ForgeItemFigures f = ItemFigures(game.params, c.item);
     EXPECT_EQ(f.Pieces, c.pieces);
     EXPECT_EQ(f.WoodCost, c.wood);

@@ -5,9 +5,9 @@
 namespace valorne {
 namespace {
 
-struct County {
+struct BuildingCounty {
   Game game;
-  explicit County(Long gold = 100000, Long wood = 100000, Long stone = 100000) {
+  explicit BuildingCounty(Long gold = 100000, Long wood = 100000, Long stone = 100000) {
     SetUpLevelParams(game.params, 2);
     game.state.ConstructionTurns = kIdle;
     game.state.Gold = gold;
@@ -29,8 +29,8 @@ TEST(Construction, OrderPaysTheBuildingsCostAndStartsItsCountdown) {
       {10, 16, 20000, 7000, 9000},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "building " << c.building);
-    County county;
+    SCOPED_TRACE(::testing::Message() << "building " << c.building);
+    BuildingCounty county;
     ASSERT_TRUE(CanChooseBuilding(county.game.state, c.building));
     const ChosenBuildingFigures shown = BuildingFigures(county.game.params, c.building);
     EXPECT_EQ(shown.Gold, std::to_string(c.gold));
@@ -63,7 +63,7 @@ TEST(Construction, RefusalsPayNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    County county(c.gold, c.wood, c.stone);
+    BuildingCounty county(c.gold, c.wood, c.stone);
     const Outcome o = OrderBuilding(county.game, c.chosen);
     EXPECT_FALSE(o.accepted);
     EXPECT_EQ(o.hint, c.hint);
@@ -77,7 +77,7 @@ TEST(Construction, RefusalsPayNothing) {
 }
 
 TEST(Construction, ExactCostIsEnough) {
-  County county(12000, 11000, 18000);
+  BuildingCounty county(12000, 11000, 18000);
   EXPECT_TRUE(OrderBuilding(county.game, 9).accepted);
   EXPECT_EQ(county.game.state.Gold, 0);
   EXPECT_EQ(county.game.state.WoodStock, 0);
@@ -85,7 +85,7 @@ TEST(Construction, ExactCostIsEnough) {
 }
 
 TEST(Construction, SecondOrderOnlyClosesAndStopRefundsEverything) {
-  County county(10000, 2000, 2000);
+  BuildingCounty county(10000, 2000, 2000);
   ASSERT_TRUE(OrderBuilding(county.game, 3).accepted);  // stables
   EXPECT_FALSE(CanChooseBuilding(county.game.state, 1));
   const GameState during = county.game.state;
@@ -120,8 +120,8 @@ TEST(Construction, CastleStagesCanBeBuiltInAnyOrder) {
       {5, {false, false, false, false, false}, "CastleRes"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "stage " << c.standing);
-    County county;
+    SCOPED_TRACE(::testing::Message() << "stage " << c.standing);
+    BuildingCounty county;
     if (c.standing > 0) county.game.state.CastleStageBuilt[c.standing] = kTrue;
     EXPECT_EQ(CastlePicture(county.game.state), c.picture);
     for (int stage = 1; stage <= 5; ++stage) {
@@ -134,7 +134,7 @@ TEST(Construction, CastleStagesCanBeBuiltInAnyOrder) {
 }
 
 TEST(Construction, FinishedWorkingBuildingsAreTickedAndLocked) {
-  County county;
+  BuildingCounty county;
   county.game.state.BuildingBuilt[4] = kTrue;
   for (int b = 1; b <= 5; ++b) {
     const BuildButtonState button = BuildButton(county.game.state, b);
@@ -144,7 +144,7 @@ TEST(Construction, FinishedWorkingBuildingsAreTickedAndLocked) {
 }
 
 TEST(Construction, BuildScreenOnOpening) {
-  County county;
+  BuildingCounty county;
   BuildScreenView idle = BuildScreenOnOpening(county.game.state);
   EXPECT_FALSE(idle.under_construction);
   EXPECT_EQ(idle.Label4, kNothingRunning);
@@ -166,7 +166,7 @@ TEST(Construction, BuildScreenOnOpening) {
 }
 
 TEST(Construction, CastleScreenFollowsTheStageAndTheGarrison) {
-  County county;
+  BuildingCounty county;
   GameState& s = county.game.state;
   s.CastleStageBuilt[4] = kTrue;
   CastleFigures f = CastleScreenFigures(s);

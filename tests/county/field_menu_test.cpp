@@ -27,7 +27,7 @@ TEST(FieldMenu, SeasonDecidesTheButtons) {
                         {3, true, false, false, true},
                         {4, true, false, false, true}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "season " << c.season);
+    SCOPED_TRACE(::testing::Message() << "season " << c.season);
     const SmallFieldButtons shown = ShowSmallFieldsBtns(c.season);
     EXPECT_EQ(shown.Field1Pic, c.empty);
     EXPECT_EQ(shown.Field2Pic, c.crops);
@@ -124,7 +124,7 @@ TEST(FieldMenu, LeftClickOpensTheInformationScreen) {
                         {FieldFlood, "", ""},
                         {FieldHire, "", ""}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "state " << int{c.state});
+    SCOPED_TRACE(::testing::Message() << "state " << int{c.state});
     Game game;
     ScreenLogUi ui(game);
     game.state.FieldStates[9] = c.state;
@@ -178,7 +178,7 @@ TEST(FieldScreens, GrossFiguresAndPicturesFollowTheFarmingLevel) {
                         {3, "510", "90", true, 1},  {5, "550", "100", true, 1},
                         {6, "570", "105", true, 2}, {10, "650", "125", true, 2}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "level " << c.level);
+    SCOPED_TRACE(::testing::Message() << "level " << c.level);
     Game game;
     SetUpNormal(game);
     game.state.FarmingLevel = static_cast<Byte>(c.level);

@@ -9,7 +9,7 @@ namespace {
 
 // A county of normal difficulty: 100 people per crops field, 45 per cattle
 // field.
-void SetUpNormal(Game& game) {
+void SetUpNormalFields(Game& game) {
   game.Difficulty = 2;
   SetUpLevelParams(game.params, 2);
   game.state.VillageStates = {200, 100, 100};
@@ -44,13 +44,13 @@ TEST(Fields, SetWorkersMovesPeopleOnlyForTheKnownChanges) {
   const Counts start{1000, 300, 90, 2};
   for (int from = 0; from <= 5; ++from) {
     for (int to = 0; to <= 5; ++to) {
-      SCOPED_TRACE(testing::Message() << from << " -> " << to);
+      SCOPED_TRACE(::testing::Message() << from << " -> " << to);
       std::optional<Counts> change;
       for (const Move& m : moves) {
         if (m.from == from && m.to == to) change = m.change;
       }
       Game game;
-      SetUpNormal(game);
+      SetUpNormalFields(game);
       GameState& s = game.state;
       s.IdlePeople = start.idle;
       s.CropsWorkers = start.crops;
@@ -74,7 +74,7 @@ TEST(Fields, SetWorkersMovesPeopleOnlyForTheKnownChanges) {
 
 TEST(Fields, LeasedFieldsWrapAsAByte) {
   Game game;
-  SetUpNormal(game);
+  SetUpNormalFields(game);
   game.state.FieldStates[1] = FieldHire;
   SetWorkers(game, 1, FieldEmpty);
   EXPECT_EQ(game.state.LeasedFields, 255);
@@ -140,7 +140,7 @@ TEST(Fields, YieldsByDifficultyLevelAndDamage) {
       {1, 10, false, true, 30, 0, -259, 93},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message()
+    SCOPED_TRACE(::testing::Message()
                  << "difficulty " << c.difficulty << " level " << c.level << " village "
                  << c.village_intact << " windmill " << c.windmill_intact);
     Game game;
@@ -170,9 +170,9 @@ TEST(Fields, HarvestAndPicturesBySeason) {
                         {3, 1000, 500, "CropsRes3"},
                         {4, 1000, 500, "CropsRes4"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "season " << int{c.season});
+    SCOPED_TRACE(::testing::Message() << "season " << int{c.season});
     Game game;
-    SetUpNormal(game);
+    SetUpNormalFields(game);
     GameState& s = game.state;
     s.FieldStates = {1, 1, 2, 0, 3, 4, 1, 2, 0, 0};
     RestoreFieldPictures(game);
@@ -193,7 +193,7 @@ TEST(Fields, HarvestAndPicturesBySeason) {
 
 TEST(Fields, CropsSownInSpringAreReapedAfterFourTurns) {
   Game game;
-  SetUpNormal(game);
+  SetUpNormalFields(game);
   GameState& s = game.state;
   s.Season = 1;
   s.IdlePeople = 500;
@@ -233,10 +233,10 @@ TEST(Fields, MapCountersCountLeasedAndFloodedAsEmpty) {
       {-150, 0, 0, 11, -1, 0, 0},                            // below zero: truncated toward zero
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message()
+    SCOPED_TRACE(::testing::Message()
                  << c.crops_workers << " on crops, " << c.cattle_workers << " on cattle");
     Game game;
-    SetUpNormal(game);
+    SetUpNormalFields(game);
     game.state.CropsWorkers = c.crops_workers;
     game.state.CattleWorkers = c.cattle_workers;
     game.state.LeasedFields = c.leased;

@@ -21,7 +21,7 @@ TEST(Tax, ScreenFigures) {
       {10, 1999, "10 %", "+99", "- 2"},      {70, 0, "70 %", "+0", "- 17"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << int{c.rate} << " % of " << c.population);
+    SCOPED_TRACE(::testing::Message() << int{c.rate} << " % of " << c.population);
     GameState s;
     s.TaxRate = c.rate;
     s.Population = c.population;
@@ -123,7 +123,7 @@ TEST(People, AFoodWithAnEmptyStoreCannotBeChosen) {
   const Case cases[] = {
       {0, 500, false, true}, {500, 0, true, false}, {-3, -1, false, false}, {1, 1, true, true}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "meat " << c.meat << " grain " << c.grain);
+    SCOPED_TRACE(::testing::Message() << "meat " << c.meat << " grain " << c.grain);
     Game game;
     GameState& s = game.state;
     s.Population = 1200;

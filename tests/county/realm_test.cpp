@@ -42,7 +42,7 @@ TEST(Leader, LinesForTheLordAndForRivalsKnownOrNot) {
       {3, {"?", "?", "?", "?", "?", "?"}, {5, 11}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "lord " << c.lord);
+    SCOPED_TRACE(::testing::Message() << "lord " << c.lord);
     const LeaderFigures f = LeaderScreenFigures(game, c.lord);
     EXPECT_EQ(f.Name, c.name);
     EXPECT_EQ(f.Moral, c.lines[0]);

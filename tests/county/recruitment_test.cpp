@@ -9,14 +9,14 @@
 namespace valorne {
 namespace {
 
-using R = ArmouryRow;
+using Row = ArmouryRow;
 
 // A county with barracks and stables, a pious lord, many idle people and a
 // full armoury.
-struct County {
+struct RecruitingCounty {
   Game game;
   Recruiting recruiting;
-  explicit County(long stock = 10000, Long idle = 20000) {
+  explicit RecruitingCounty(long stock = 10000, Long idle = 20000) {
     GameState& s = game.state;
     game.Difficulty = 2;
     s.BuildingBuilt[2] = kTrue;
@@ -45,24 +45,24 @@ TEST(Recruitment, EachTypeTakesItsEquipmentAndGivesItBack) {
     int army_slot;
   };
   const Case cases[] = {
-      {1, {R::Crosses}, 1},
-      {2, {R::Bows}, 2},
-      {3, {R::Clubs}, 3},
-      {4, {R::Swords, R::Shields, R::PlateArmours}, 4},
-      {5, {R::Helebards, R::ChainMails}, 5},
-      {6, {R::TwoHandSwords, R::ChainMails}, 6},
-      {7, {R::Swords, R::ChainMails}, 7},
-      {8, {R::Maces, R::Shields, R::PlateArmours}, 8},
-      {9, {R::Pikes, R::Shields, R::PlateArmours}, 9},
-      {10, {R::TwoHandSwords, R::PlateArmours}, 10},
-      {11, {R::Swords, R::PlateArmours}, 11},
-      {12, {R::Engineers}, 14},
-      {13, {R::LongBows}, 12},
-      {14, {R::Warlords}, 13},
+      {1, {Row::Crosses}, 1},
+      {2, {Row::Bows}, 2},
+      {3, {Row::Clubs}, 3},
+      {4, {Row::Swords, Row::Shields, Row::PlateArmours}, 4},
+      {5, {Row::Helebards, Row::ChainMails}, 5},
+      {6, {Row::TwoHandSwords, Row::ChainMails}, 6},
+      {7, {Row::Swords, Row::ChainMails}, 7},
+      {8, {Row::Maces, Row::Shields, Row::PlateArmours}, 8},
+      {9, {Row::Pikes, Row::Shields, Row::PlateArmours}, 9},
+      {10, {Row::TwoHandSwords, Row::PlateArmours}, 10},
+      {11, {Row::Swords, Row::PlateArmours}, 11},
+      {12, {Row::Engineers}, 14},
+      {13, {Row::LongBows}, 12},
+      {14, {Row::Warlords}, 13},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "type " << c.type);
-    County county(200);
+    SCOPED_TRACE(::testing::Message() << "type " << c.type);
+    RecruitingCounty county(200);
     const Long gold = county.game.state.Gold = 777;
     ASSERT_TRUE(county.Choose(c.type).accepted);
     ASSERT_TRUE(county.Raise().accepted);
@@ -103,7 +103,7 @@ TEST(Recruitment, RaisingStopsAtEachLimit) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    County county(c.stock, c.idle);
+    RecruitingCounty county(c.stock, c.idle);
     ASSERT_TRUE(county.Choose(c.type).accepted);
     EXPECT_EQ(county.RaiseMany(c.tries), c.raised);
     const auto before = ArmouryStocks(county.game.state);
@@ -116,7 +116,7 @@ TEST(Recruitment, RaisingStopsAtEachLimit) {
 }
 
 TEST(Recruitment, SwordsmanNeedsEveryPiece) {
-  County county;
+  RecruitingCounty county;
   county.game.state.Shields = 0;
   ASSERT_TRUE(county.Choose(4).accepted);
   EXPECT_EQ(county.Raise().hint, (TextRef{4, 18}));
@@ -150,7 +150,7 @@ TEST(Recruitment, ChoosingATypeChecksItsCondition) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    County county;
+    RecruitingCounty county;
     county.game.Difficulty = static_cast<Byte>(c.difficulty);
     county.game.state.LordReligion = c.religion;
     county.game.state.BuildingBuilt[3] = ToBoolean(c.stables);
@@ -177,8 +177,8 @@ TEST(Recruitment, FormsIntoTheFirstFreeArmy) {
       {{true, true, true}, kRecruitPlaceCastle, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.exist[0] << c.exist[1] << c.exist[2]);
-    County county;
+    SCOPED_TRACE(::testing::Message() << c.exist[0] << c.exist[1] << c.exist[2]);
+    RecruitingCounty county;
     GameState& s = county.game.state;
     s.Morale = 60;
     for (int a = 1; a <= 3; ++a) {
@@ -233,7 +233,7 @@ TEST(Recruitment, FormsIntoTheFirstFreeArmy) {
 }
 
 TEST(Recruitment, NinetyNineSoldiersAreNoArmy) {
-  County county;
+  RecruitingCounty county;
   ASSERT_TRUE(county.Choose(3).accepted);
   ASSERT_EQ(county.RaiseMany(99), 99);
   const Outcome o = FormArmy(county.game, county.recruiting);
@@ -244,7 +244,7 @@ TEST(Recruitment, NinetyNineSoldiersAreNoArmy) {
 }
 
 TEST(Recruitment, CancellingRestoresEveryStockAndPool) {
-  County county(300);
+  RecruitingCounty county(300);
   GameState& s = county.game.state;
   s.WarlordsAvailable = 2;
   s.EngineersAvailable = 7;
@@ -278,7 +278,7 @@ TEST(Recruitment, OpeningNeedsTheBarracksAndAHeldOutpost) {
 }
 
 TEST(Recruitment, FiguresOfTheChosenType) {
-  County county(50);
+  RecruitingCounty county(50);
   ASSERT_TRUE(county.Choose(9).accepted);  // champion
   county.RaiseMany(2);
   const RecruitFigures f = RecruitingFigures(county.game, county.recruiting);

@@ -20,7 +20,7 @@ TEST(Science, CostsAndTurnsByLevelAndHut) {
       {6, true, 1440, 273, 2}, {9, true, 2160, 410, 3}, {10, true, 2400, 455, 3},
   };
   for (const ResearchCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "level " << c.level << " hut " << c.hut_held);
+    SCOPED_TRACE(::testing::Message() << "level " << c.level << " hut " << c.hut_held);
     Game game;
     game.state.FarmingLevel = static_cast<Byte>(c.level);
     game.state.FarmingResearchTurns = kIdle;
@@ -56,7 +56,7 @@ TEST(Science, RefusedForWantOfGoldOrOre) {
   // Level 6 costs 1800 gold and 420 ore.
   const Case cases[] = {{1800, 420, true}, {1799, 420, false}, {1800, 419, false}, {0, 0, false}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.gold << " gold, " << c.ore << " ore");
+    SCOPED_TRACE(::testing::Message() << c.gold << " gold, " << c.ore << " ore");
     Game game;
     game.state.FarmingLevel = 6;
     game.state.FarmingResearchTurns = kIdle;

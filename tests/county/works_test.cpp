@@ -111,8 +111,8 @@ TEST(Works, ScreenFiguresByWorksAndDifficulty) {
       {Works::Ore, 1, 5, {3, 60}, "+1550"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << InfoOf(c.works).form << " difficulty " << c.difficulty
-                                    << " places " << c.places);
+    SCOPED_TRACE(::testing::Message() << InfoOf(c.works).form << " difficulty " << c.difficulty
+                                      << " places " << c.places);
     Game game;
     SetUpLevelParams(game.params, c.difficulty);
     game.state.IdlePeople = 10000;
@@ -145,7 +145,7 @@ TEST(Works, OreWorksStayClosedWhileRivalOneStands) {
       {Works::Stone, true, true, "EnvChanel03 stonecutter01.wav"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << InfoOf(c.works).form << " rival " << c.rival_standing);
+    SCOPED_TRACE(::testing::Message() << InfoOf(c.works).form << " rival " << c.rival_standing);
     Game game;
     ScreenLogUi ui(game);
     game.state.Rival1Standing = ToBoolean(c.rival_standing);

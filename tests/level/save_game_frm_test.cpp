@@ -12,7 +12,7 @@ using testing::LevelScreens;
 using testing::ReadBytes;
 
 constexpr TextRef kSaved{1, 126};
-constexpr TextRef kReserved{1, 132};
+constexpr TextRef kReservedName{1, 132};
 
 TEST(SaveGameFrm, SavingFromTheMenuWritesOneRecordAndClosesBoth) {
   LevelScreens s;
@@ -54,7 +54,7 @@ TEST(SaveGameFrm, NamesTheDialogRefusesOrTakes) {
     s.game.state.Gold = 777;
     if (!c.name.empty()) s.Type("FileNameTxt", c.name);
     s.Click("OkAniBtn");
-    if (c.reserved) s.CloseMessage(kReserved);
+    if (c.reserved) s.CloseMessage(kReservedName);
     if (c.saved) s.CloseMessage(kSaved);
     if (!c.saved) {
       s.Look([&] {
@@ -115,7 +115,7 @@ TEST(SaveGameFrm, EnterInTheRenameFieldRenames) {
     s.Choose("FileLst", c.from);
     s.Type("RenameTxt", c.to);
     s.Key("Return");
-    if (c.reserved) s.CloseMessage(kReserved);
+    if (c.reserved) s.CloseMessage(kReservedName);
     s.Look([&] {
       EXPECT_EQ(s.Top().Get<ListBox>("FileLst").items(), c.after);
       // A rename that went through empties both fields.

@@ -9,7 +9,7 @@
 namespace valorne {
 namespace {
 
-ArmyComposition Troops(std::initializer_list<std::pair<Unit, int>> counts) {
+ArmyComposition ArmyOf(std::initializer_list<std::pair<Unit, int>> counts) {
   ArmyComposition a;
   for (const auto& [unit, count] : counts) a.Set(unit, count);
   return a;
@@ -24,7 +24,7 @@ void PutArmy(Game& game, int army, const ArmyComposition& troops, int at) {
 }
 
 TEST(ArmyCamp, EquipmentCarriedByTheFiveFormulas) {
-  const ArmyComposition a = Troops({{Unit::Monks, 1},
+  const ArmyComposition a = ArmyOf({{Unit::Monks, 1},
                                     {Unit::SwordMen, 2},
                                     {Unit::Helebarders, 3},
                                     {Unit::TwoHanders, 4},
@@ -52,7 +52,7 @@ TEST(ArmyCamp, DisbandingReturnsPeopleEquipmentAndPools) {
   };
   const Case cases[] = {
       {"a warlord, long-bowmen and archers",
-       Troops({{Unit::Warlords, 1}, {Unit::LongBowmen, 10}, {Unit::Archers, 100}}),
+       ArmyOf({{Unit::Warlords, 1}, {Unit::LongBowmen, 10}, {Unit::Archers, 100}}),
        [](GameState& s) {
          s.Population += 100;
          s.IdlePeople += 100;
@@ -61,14 +61,14 @@ TEST(ArmyCamp, DisbandingReturnsPeopleEquipmentAndPools) {
          s.WarlordsAvailable += 1;
          s.PlateArmours += 1;
        }},
-      {"templars keep their swords", Troops({{Unit::Templars, 10}}),
+      {"templars keep their swords", ArmyOf({{Unit::Templars, 10}}),
        [](GameState& s) {
          s.Population += 10;
          s.IdlePeople += 10;
          s.PlateArmours += 10;
        }},
       {"horsemen and swordsmen",
-       Troops({{Unit::Cavalry, 3},
+       ArmyOf({{Unit::Cavalry, 3},
                {Unit::HeavyCavalry, 5},
                {Unit::SwordMen, 7},
                {Unit::Champions, 2},
@@ -113,7 +113,7 @@ TEST(ArmyCamp, SplitNeedsAHundredOnEachSideAndGivesTheMovesTwoAndOne) {
   for (const Case c : {Case{100, true}, Case{150, true}, Case{90, false}, Case{151, false}}) {
     Game game;
     SetStartValues(game);
-    PutArmy(game, 1, Troops({{Unit::Archers, 200}, {Unit::Warlords, 1}, {Unit::Engineers, 49}}),
+    PutArmy(game, 1, ArmyOf({{Unit::Archers, 200}, {Unit::Warlords, 1}, {Unit::Engineers, 49}}),
             12);
     game.state.ArmyMovesLeft[1] = 3;
     game.state.SelectedArmy = 1;
@@ -153,7 +153,7 @@ TEST(ArmyCamp, SplitNeedsAHundredOnEachSideAndGivesTheMovesTwoAndOne) {
 TEST(ArmyCamp, SplitIsRefusedWithThreeArmies) {
   Game game;
   SetStartValues(game);
-  for (int army = 1; army <= 3; ++army) PutArmy(game, army, Troops({{Unit::Archers, 200}}), 5);
+  for (int army = 1; army <= 3; ++army) PutArmy(game, army, ArmyOf({{Unit::Archers, 200}}), 5);
   EXPECT_EQ(BeginSplitOrder(game), kNoFreeArmySlot);
   EXPECT_EQ(game.live.ArmyClickMode, 0);
   ParkArmy(game.state, 2);
@@ -182,7 +182,7 @@ TEST(ArmyCamp, CombineUpTo4000IntoTheLowestArmy) {
     const int sizes[] = {c.a1, c.a2, c.a3};
     for (int army = 1; army <= 3; ++army) {
       if (sizes[army - 1] > 0) {
-        PutArmy(game, army, Troops({{Unit::ClubMen, sizes[army - 1] - 1}, {Unit::Monks, 1}}), 9);
+        PutArmy(game, army, ArmyOf({{Unit::ClubMen, sizes[army - 1] - 1}, {Unit::Monks, 1}}), 9);
         game.state.ArmyMovesLeft[army] = 2;
       } else {
         ParkArmy(game.state, army);
@@ -213,9 +213,9 @@ TEST(ArmyCamp, CombineUpTo4000IntoTheLowestArmy) {
 TEST(ArmyCamp, CombinablePairsStandOnOneWaypoint) {
   Game game;
   SetStartValues(game);
-  PutArmy(game, 1, Troops({{Unit::Archers, 200}}), 5);
-  PutArmy(game, 2, Troops({{Unit::Archers, 200}}), 6);
-  PutArmy(game, 3, Troops({{Unit::Archers, 200}}), 5);
+  PutArmy(game, 1, ArmyOf({{Unit::Archers, 200}}), 5);
+  PutArmy(game, 2, ArmyOf({{Unit::Archers, 200}}), 6);
+  PutArmy(game, 3, ArmyOf({{Unit::Archers, 200}}), 5);
   EXPECT_EQ(CombinablePairs(game.state), (std::array<bool, 3>{false, true, false}));
   ParkArmy(game.state, 3);
   EXPECT_EQ(CombinablePairs(game.state), (std::array<bool, 3>{}));

@@ -16,15 +16,15 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 using testing::WriteText;
-using Bytes = std::vector<unsigned char>;
+using FileBytes = std::vector<unsigned char>;
 
-void Append(Bytes& b, std::initializer_list<unsigned> v) {
+void Append(FileBytes& b, std::initializer_list<unsigned> v) {
   for (unsigned x : v) b.push_back(static_cast<unsigned char>(x));
 }
-void AppendText(Bytes& b, const std::string& s) {
+void AppendText(FileBytes& b, const std::string& s) {
   b.insert(b.end(), s.begin(), s.end());
 }
-std::string AsString(const Bytes& b) {
+std::string AsString(const FileBytes& b) {
   return std::string(b.begin(), b.end());
 }
 
@@ -57,8 +57,8 @@ BattleInput OutlawBattle() {
   return in;
 }
 
-Bytes OutlawBattleBytes() {
-  Bytes b;
+FileBytes OutlawBattleBytes() {
+  FileBytes b;
   const std::string map = "\\level9\\field2_low_winter.cbf";
   Append(b, {static_cast<unsigned>(map.size())});
   AppendText(b, map);
@@ -117,7 +117,7 @@ TEST(BattleExchange, ALongNameIsWrittenWithTheLowByteOfItsLength) {
 }
 
 TEST(BattleExchange, OutputFileForShortAndFullLists) {
-  Bytes b;
+  FileBytes b;
   Append(b, {3, 0, 2, 0x10, 0x01, 0x2C, 0x01});  // 3 sides, narrow victory, 272 and 300 dead
   Append(b, {0});                                // side 0, full list
   for (int slot = 0; slot < 14; ++slot) Append(b, {static_cast<unsigned>(slot + 1), 0});
@@ -187,10 +187,10 @@ TEST(BattleExchange, ReadingReportsMissingAndDamagedFilesAndLeavesNothingHalfRea
   BattleInput in = OutlawBattle();
   EXPECT_EQ(ReadFightIn(dir.path(), in).status, FileStatus::Missing);
   EXPECT_TRUE(in.sides.empty());
-  WriteBytes(dir / "Fight_in.rx", Bytes(5000, 1));
+  WriteBytes(dir / "Fight_in.rx", FileBytes(5000, 1));
   FileResult big = ReadFightIn(dir.path(), in);
   EXPECT_EQ(big.status, FileStatus::Corrupt);
-  Bytes cut = OutlawBattleBytes();
+  FileBytes cut = OutlawBattleBytes();
   cut.resize(cut.size() - 3);
   WriteBytes(dir / "Fight_in.rx", cut);
   FileResult damaged = ReadFightIn(dir.path(), in);
@@ -215,7 +215,7 @@ TEST(BattleExchange, StatusFileIsOneNumberAndALineEnd) {
   int status = -1;
   EXPECT_EQ(ReadFightStatus(dir.path(), status).status, FileStatus::Missing);
   ASSERT_TRUE(WriteFightStatus(dir.path(), kFightStatusFinished).ok());
-  EXPECT_EQ(ReadBytes(dir / "fight_status.rx"), (Bytes{'2', '\r', '\n'}));
+  EXPECT_EQ(ReadBytes(dir / "fight_status.rx"), (FileBytes{'2', '\r', '\n'}));
   ASSERT_TRUE(ReadFightStatus(dir.path(), status).ok());
   EXPECT_EQ(status, 2);
   WriteText(dir / "fight_status.rx", "nothing");

@@ -22,16 +22,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kGame = VALORNE_GAME_DIR;
+const fs::path kGameFolder = VALORNE_GAME_DIR;
 const fs::path kSource = fs::path(VALORNE_SOURCE_DIR) / "src";
 
 // Files the game writes or reads beside itself, not art.
-const std::set<std::string> kNotArt = {"Advanced.rx",  "LGame.rx",    "Optim.rx",
-                                       "Options.rx",   "camp.rx",     "levelinfo.rx",
-                                       "introdata.rx", "menudata.rx", "splash.rx",
-                                       // the battle exchange and the battle program
-                                       "Fight_in.rx",  "Fight_out.rx", "fight_status.rx",
-                                       "battledata.rx"};
+const std::set<std::string> kNotArt = {
+    "Advanced.rx", "LGame.rx", "Optim.rx", "Options.rx", "camp.rx", "levelinfo.rx", "introdata.rx",
+    "menudata.rx", "splash.rx",
+    // the battle exchange and the battle program
+    "Fight_in.rx", "Fight_out.rx", "fight_status.rx", "battledata.rx"};
 
 enum class Use { kWhole, kPrefix, kSkip };
 
@@ -100,10 +99,10 @@ std::vector<Found> LiteralsIn(const fs::path& file) {
 // Where the game folder keeps a name of this kind.
 std::vector<fs::path> PlacesFor(const std::string& name) {
   auto ends = [&](std::string_view tail) { return name.ends_with(tail); };
-  if (ends(".wav")) return {kGame / "sounds" / name};
-  if (ends(".ico")) return {kGame / "pointers" / name};
-  if (ends(".rx")) return {kGame / "anim" / name, kGame / "graphics/high" / name};
-  return {kGame / "graphics/high" / (name + ".png")};
+  if (ends(".wav")) return {kGameFolder / "sounds" / name};
+  if (ends(".ico")) return {kGameFolder / "pointers" / name};
+  if (ends(".rx")) return {kGameFolder / "anim" / name, kGameFolder / "graphics/high" / name};
+  return {kGameFolder / "graphics/high" / (name + ".png")};
 }
 
 bool InGameFolder(const std::string& name) {
@@ -114,7 +113,7 @@ bool InGameFolder(const std::string& name) {
 }
 
 TEST(ArtNamesInCode, EveryNamedPictureAndSoundIsInTheGameFolder) {
-  ASSERT_TRUE(fs::is_directory(kGame / "graphics/high")) << kGame;
+  ASSERT_TRUE(fs::is_directory(kGameFolder / "graphics/high")) << kGameFolder;
   std::map<std::string, std::string> missing;  // name -> first place that uses it
   int checked = 0;
   for (const fs::path& file : GameSourceFiles()) {
@@ -128,8 +127,8 @@ TEST(ArtNamesInCode, EveryNamedPictureAndSoundIsInTheGameFolder) {
   EXPECT_GT(checked, 50) << "the scan found too few names; is the source folder right?";
   std::string list;
   for (const auto& [name, where] : missing) list += "\n  " + name + "  (" + where + ")";
-  EXPECT_TRUE(missing.empty()) << missing.size() << " names used in the code are not in " << kGame
-                               << ":" << list;
+  EXPECT_TRUE(missing.empty()) << missing.size() << " names used in the code are not in "
+                               << kGameFolder << ":" << list;
 }
 
 // The scanner itself: what it takes as a name, a prefix, or leaves alone.

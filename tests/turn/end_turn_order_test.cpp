@@ -15,7 +15,7 @@ using testing::Ids;
 using testing::RecordingUi;
 using testing::TempDir;
 
-void NormalStart(Game& game) {
+void NormalStartWithRivals(Game& game) {
   game.rng = Random::Constant(0.5);
   game.Difficulty = 2;
   SetStartValues(game);
@@ -32,7 +32,7 @@ TEST(EndTurnClickTest, WithoutFadesTheTurnRunsAtOnce) {
   TempDir dir;
   Game game;
   game.AppPath = dir.path();
-  NormalStart(game);
+  NormalStartWithRivals(game);
   ReadyToWin(game.state);
   game.display.FadesOff = kTrue;
   RecordingUi ui(game);
@@ -50,7 +50,7 @@ TEST(EndTurnClickTest, WithoutFadesTheTurnRunsAtOnce) {
 
 TEST(EndTurnClickTest, WithFadesTheFadeScreenRunsTheTurn) {
   Game game;
-  NormalStart(game);
+  NormalStartWithRivals(game);
   ReadyToWin(game.state);
   game.options.AutoSaveOption = kFalse;
   game.display.FadesOff = kFalse;
@@ -70,7 +70,7 @@ TEST(EndTurnClickTest, WithFadesTheFadeScreenRunsTheTurn) {
 
 TEST(EndTurnClickTest, TheTurnWaitsForTheFadeScreen) {
   Game game;
-  NormalStart(game);
+  NormalStartWithRivals(game);
   game.options.AutoSaveOption = kFalse;
   RecordingUi ui(game);  // a fade screen that never finishes
   EndTurnClick(game);
@@ -80,7 +80,7 @@ TEST(EndTurnClickTest, TheTurnWaitsForTheFadeScreen) {
 
 TEST(EndTurnClickTest, MessageScreenOnlyWhenAskedFor) {
   Game game;
-  NormalStart(game);
+  NormalStartWithRivals(game);
   game.options.AutoSaveOption = kFalse;
   game.display.FadesOff = kTrue;
   game.ShowMessagesOption = false;
@@ -93,7 +93,7 @@ TEST(EndTurnClickTest, TheAutomaticSaveHoldsTheStateBeforeTheTurn) {
   TempDir dir;
   Game game;
   game.AppPath = dir.path();
-  NormalStart(game);
+  NormalStartWithRivals(game);
   game.display.FadesOff = kTrue;
   Record before{};
   PackGameState(game.state, before);
@@ -125,7 +125,7 @@ TEST(EndTurnOrderTest, LaterStepsSeeTheNewTurn) {
   };
   for (const Case& c : cases) {
     Game game;
-    NormalStart(game);
+    NormalStartWithRivals(game);
     game.state.Turn = c.turn_before;
     RecordingUi ui(game);
     EndTurn(game);
@@ -137,7 +137,7 @@ TEST(EndTurnOrderTest, LaterStepsSeeTheNewTurn) {
 
 TEST(EndTurnOrderTest, TheTitheCountsThePeopleAfterTheirGrowth) {
   Game game;
-  NormalStart(game);  // 3500 people, 60 more after the happiness band
+  NormalStartWithRivals(game);  // 3500 people, 60 more after the happiness band
   game.state.Turn = 5;
   RecordingUi ui(game);
   Long demand_shown = 0;
@@ -148,7 +148,7 @@ TEST(EndTurnOrderTest, TheTitheCountsThePeopleAfterTheirGrowth) {
 
 TEST(EndTurnOrderTest, MovesComeFromTheMoraleBeforeTheTurn) {
   Game game;
-  NormalStart(game);
+  NormalStartWithRivals(game);
   game.state.Morale = 49.9f;  // the lord's leadership raises it above 50 during the turn
   game.state.ArmyExists = {kTrue, kFalse, kFalse};
   game.state.ArmyMovesLeft = {0, 3, 0};
@@ -160,7 +160,7 @@ TEST(EndTurnOrderTest, MovesComeFromTheMoraleBeforeTheTurn) {
 TEST(EndTurnOrderTest, MessageListsClearAtTheStartOfTheTurnWhenAsked) {
   for (Boolean clear : {kTrue, kFalse}) {
     Game game;
-    NormalStart(game);
+    NormalStartWithRivals(game);
     game.options.ClearMessagesOption = clear;
     for (int i = 0; i < 7; ++i) PostNews(game, 1, 99);
     PostReport(game, 1, 70);
@@ -212,7 +212,7 @@ TEST(EndTurnOrderTest, SeasonSoundAndMovies) {
 
 TEST(EndTurnOrderTest, IdlePeopleAreCountedAfterTheBuildings) {
   Game game;
-  NormalStart(game);
+  NormalStartWithRivals(game);
   GameState& s = game.state;
   s.WoodSlots = {1, 1, 0, 0, 0};
   s.WoodSlotsUsed = 2;
