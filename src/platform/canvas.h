@@ -61,6 +61,19 @@ class Canvas {
   // rectangle's width. Text beyond the rectangle is cut off.
   virtual void Text(const Rect& rect, std::string_view utf8, const TextStyle& style) = 0;
 
+  // A still layer: a screen's drawing of what stays still, kept as a
+  // picture the display's size and put back instead of drawn again. The
+  // layer belongs to `owner` at `version` (the owner counts its changes).
+  // ShowLayer copies the layer's part inside `area` onto the canvas, exactly
+  // as drawn, and is false when no such layer is kept. BeginLayer sends the
+  // drawing that follows into a new layer, black at first, until EndLayer;
+  // false when the canvas keeps no layers (then nothing changes).
+  virtual bool ShowLayer(const void* /*owner*/, std::uint64_t /*version*/, const Rect& /*area*/) {
+    return false;
+  }
+  virtual bool BeginLayer(const void* /*owner*/, std::uint64_t /*version*/) { return false; }
+  virtual void EndLayer() {}
+
   // Lays `colour` at opacity `alpha` (0..255) over the rectangle: the fades
   // of the end of turn and the highlights of the command bar.
   void Blend(const Rect& rect, Colour colour, std::uint8_t alpha) {

@@ -38,6 +38,8 @@ Camp1Frm::Camp1Frm(Game& game, Ui& ui)
   BindBattlePlaces();
   BindArmies();
   StartAmbience();
+  // The land, the fields and the buildings are drawn once and kept.
+  if (const Control* lively = Find(first_lively())) KeepStillUntil(*lively);
 }
 
 void Camp1Frm::BindHandlers() {

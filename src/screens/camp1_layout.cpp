@@ -223,12 +223,15 @@ void Camp1Layout::AddMap() {
                       .picture = "CropsShadow",
                       .parent = map,
                       .visible = false});
+  first_lively_ = 0;
   for (const std::string& name : ObjectsInDrawingOrder()) {
+    if (IsForce(name) && first_lively_ == 0) first_lively_ = specs_.size();
     Add(name, {.kind = ControlKind::Image,
                .rect = ToRect(map_.objects.at(name).rect),
                .parent = map,
                .visible = !IsForce(name)});
   }
+  if (first_lively_ == 0) first_lively_ = specs_.size();
   for (int village = 1; village <= 3; ++village) {
     auto it = map_.objects.find("VillageImg" + std::to_string(village));
     if (it == map_.objects.end()) continue;

@@ -53,6 +53,10 @@ class Camp1Layout {
   // The controls that reach beyond their containers on purpose: the map and
   // the bar pictures inside their pieces.
   const std::vector<std::string>& overhanging() const { return overhanging_; }
+  // The first control that moves or comes and goes with the turns and the
+  // map's life (the first army; without any, what lies over the buildings):
+  // everything drawn before it stays still.
+  std::string_view first_lively() const { return specs_.at(first_lively_).name; }
 
   // Names of the objects of the map file, bottom first (fields, then
   // buildings and sites, then the forces).
@@ -78,6 +82,7 @@ class Camp1Layout {
   std::vector<std::string> overhanging_;
   std::deque<std::string> texts_;  // the strings the table's views point into
   std::vector<ControlSpec> specs_;
+  std::size_t first_lively_ = 0;  // index in specs_
 };
 
 // The file of the county map in the game folder.

@@ -85,6 +85,47 @@ TEST(SdlCanvas, LargePicturesAWholeFrameDidNotDrawAreLetGoAndReadAgain) {
   EXPECT_EQ(out.PixelAt(200, 150), Rgb(0, 128, 0));
 }
 
+TEST(SdlCanvas, AStillLayerIsPutBackAsDrawnOnlyForItsOwnerAndVersion) {
+  TempDir game;
+  const std::filesystem::path folder = game / "graphics/high";
+  WritePlainPicture(folder / "mapres.png", {400, 400}, Rgb(10, 120, 30));
+  const int owner = 0;
+  const Rect area{10, 10, 20, 20};
+  auto draw_still = [](Canvas& canvas) {
+    canvas.Picture("mapres", {0, 0, 60, 40});
+    canvas.Fill({5, 5, 40, 20}, Rgb(200, 100, 50, 90));  // blended over the picture
+  };
+  // What the same drawing leaves on a canvas that keeps no layers.
+  OffscreenCanvas direct({60, 40});
+  direct.canvas().KeepLayers(false);
+  direct.canvas().SetPictureFolder(folder);
+  EXPECT_FALSE(direct.canvas().BeginLayer(&owner, 1));
+  draw_still(direct.canvas());
+
+  OffscreenCanvas out({60, 40});
+  ASSERT_TRUE(out.ok());
+  out.canvas().SetPictureFolder(folder);
+  EXPECT_FALSE(out.canvas().ShowLayer(&owner, 1, area));  // none drawn yet
+  ASSERT_TRUE(out.canvas().BeginLayer(&owner, 1));
+  draw_still(out.canvas());
+  out.canvas().EndLayer();
+  EXPECT_EQ(out.PixelAt(20, 20), Rgb(0, 0, 0));  // the layer's drawing stayed off the canvas
+  out.canvas().Fill({0, 0, 60, 40}, Rgb(0, 0, 255));
+  const int other = 0;
+  EXPECT_FALSE(out.canvas().ShowLayer(&owner, 2, area));
+  EXPECT_FALSE(out.canvas().ShowLayer(&other, 1, area));
+  for (int frame = 0; frame < 2; ++frame) {  // kept through whole frames that show it
+    out.canvas().StartWholeFrame();
+    EXPECT_TRUE(out.canvas().ShowLayer(&owner, 1, area));
+    out.canvas().EndWholeFrame();
+  }
+  EXPECT_EQ(out.canvas().PictureCount(), 1u);  // its large picture too
+  EXPECT_EQ(out.PixelAt(9, 9), Rgb(0, 0, 255));
+  EXPECT_EQ(out.PixelAt(30, 30), Rgb(0, 0, 255));
+  for (const Point p : {Point{10, 10}, Point{29, 29}, Point{20, 12}, Point{12, 26}})
+    EXPECT_EQ(out.PixelAt(p.x, p.y), direct.PixelAt(p.x, p.y)) << p.x << "," << p.y;
+}
+
 TEST(SdlCanvas, AMissingPictureIsACheckerAndReportedOnce) {
   TempDir game;
   std::vector<std::string> reports;

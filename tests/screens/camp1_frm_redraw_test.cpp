@@ -1,6 +1,7 @@
 // The map screen drawn only where it changed: a map at rest draws nothing,
 // its life marks only the sprites' parts, a scroll redraws the map, and a
-// frame kept and redrawn in parts is, pixel for pixel, the frame drawn whole.
+// frame kept and redrawn in parts over the kept still layer of the land and
+// the buildings is, pixel for pixel, the frame drawn whole control by control.
 #include <algorithm>
 #include <functional>
 #include <numeric>
@@ -104,6 +105,17 @@ TEST(Camp1FrmRedraw, AFrameRedrawnInPartsIsTheFrameDrawnWhole) {
        [](PaintedMap& s, Camp1Frm& map) { s.ui.PointAt(map, &map["BuildBtn"]); }},
       {"the pointer back on the map",
        [](PaintedMap& s, Camp1Frm& map) { s.ui.PointAt(map, &map["MapSurface"]); }},
+      {"a building in view changed its picture (the still layer drawn anew)",
+       [](PaintedMap&, Camp1Frm& map) {
+         for (const std::string& name : map.layout().ObjectsInDrawingOrder()) {
+           Control& object = map[name];
+           if (!object.visible() || object.DisplayArea().Empty() || object.picture().empty())
+             continue;
+           object.SetPicture("CropsShadow");
+           return;
+         }
+         FAIL() << "no building in view";
+       }},
       {"the map scrolled right and its life on",
        [](PaintedMap& s, Camp1Frm&) {
          s.ui.Key("Right", true);
@@ -128,7 +140,9 @@ TEST(Camp1FrmRedraw, AFrameRedrawnInPartsIsTheFrameDrawnWhole) {
       step.act(s, map);
       ASSERT_FALSE(s.ui.dirty().whole());
       s.ui.DrawChanged(kept.canvas());
+      // The frame drawn whole keeps no still layer: every control drawn.
       OffscreenCanvas whole(s.ui.display_size(), [](const std::string&) {});
+      whole.canvas().KeepLayers(false);
       s.ui.Draw(whole.canvas());
       const std::vector<std::uint32_t> a = kept.Pixels();
       const std::vector<std::uint32_t> b = whole.Pixels();

@@ -32,6 +32,7 @@ OffscreenCanvas::OffscreenCanvas(Size size, Reporter report)
     return;
   }
   canvas_ = std::make_unique<SdlCanvas>(impl_->renderer, size, std::move(report));
+  canvas_->KeepLayers(true);
   canvas_->Clear(kBlack);
 }
 

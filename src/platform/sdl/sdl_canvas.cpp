@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <iostream>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "platform/sdl/sdl_pictures.h"
 
@@ -59,12 +62,38 @@ struct SdlCanvas::Impl {
   Impl(SDL_Renderer* r, Reporter report) : renderer(r), pictures(r, std::move(report)), texts(r) {}
   ~Impl() {
     if (checker) SDL_DestroyTexture(checker);
+    DropLayer();
   }
   SDL_Renderer* renderer;
   PictureCache pictures;
   TextCache texts;
   SDL_Texture* checker = nullptr;
   std::optional<Rect> clip;
+
+  // The still layer: its picture, whose drawing it holds, and the pictures
+  // that drawing asked for (asked for again each time it is shown, so that
+  // the sweep of whole frames keeps them).
+  bool keep_layers = false;
+  SDL_Texture* layer = nullptr;
+  Size layer_size;
+  const void* layer_owner = nullptr;
+  std::uint64_t layer_version = 0;
+  bool layer_ready = false;
+  SDL_Texture* target_before_layer = nullptr;
+  bool drawing_layer = false;
+  std::vector<std::pair<std::string, std::optional<Colour>>> layer_pictures;
+  std::set<std::string> layer_picture_ids;
+
+  void DropLayer() {
+    if (layer) SDL_DestroyTexture(layer);
+    layer = nullptr;
+    layer_ready = false;
+  }
+  void NoteLayerPicture(std::string_view name, const std::optional<Colour>& key) {
+    std::string id(name);
+    if (key) id += "|" + key->Hex();
+    if (layer_picture_ids.insert(std::move(id)).second) layer_pictures.emplace_back(name, key);
+  }
 
   void Placeholder(std::string_view name, const Rect& dest, Size canvas);
   void Copy(SDL_Texture* texture, const Rect& dest, int width, int height, TextAlign align,
@@ -131,7 +160,60 @@ SdlCanvas::SdlCanvas(SDL_Renderer* renderer, Size size, Reporter report)
 SdlCanvas::~SdlCanvas() = default;
 
 void SdlCanvas::SetPictureFolder(const std::filesystem::path& folder) {
+  if (!impl_->drawing_layer && folder != impl_->pictures.folder()) impl_->layer_ready = false;
   impl_->pictures.SetFolder(folder);
+}
+
+void SdlCanvas::KeepLayers(bool keep) {
+  impl_->keep_layers = keep;
+  if (!keep) impl_->DropLayer();
+}
+
+bool SdlCanvas::ShowLayer(const void* owner, std::uint64_t version, const Rect& area) {
+  Impl& d = *impl_;
+  if (!d.layer || !d.layer_ready || d.drawing_layer || d.layer_owner != owner ||
+      d.layer_version != version || d.layer_size != size_) {
+    return false;
+  }
+  for (const auto& [name, key] : d.layer_pictures) d.pictures.Get(name, key);
+  const Rect part = area.Intersect({0, 0, size_.width, size_.height});
+  if (part.Empty()) return true;
+  // Copied, not blended: the very pixels the drawing left.
+  SDL_SetTextureBlendMode(d.layer, SDL_BLENDMODE_NONE);
+  const SDL_Rect r = ToSdl(part);
+  SDL_RenderCopy(d.renderer, d.layer, &r, &r);
+  return true;
+}
+
+bool SdlCanvas::BeginLayer(const void* owner, std::uint64_t version) {
+  Impl& d = *impl_;
+  if (!d.keep_layers || d.drawing_layer || !SDL_RenderTargetSupported(d.renderer)) return false;
+  if (d.layer && d.layer_size != size_) d.DropLayer();
+  if (!d.layer) {
+    d.layer = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                size_.width, size_.height);
+    if (!d.layer) return false;
+    d.layer_size = size_;
+  }
+  d.target_before_layer = SDL_GetRenderTarget(d.renderer);
+  if (SDL_SetRenderTarget(d.renderer, d.layer) != 0) return false;
+  d.layer_ready = false;
+  d.layer_owner = owner;
+  d.layer_version = version;
+  d.drawing_layer = true;
+  d.layer_pictures.clear();
+  d.layer_picture_ids.clear();
+  Clear(kBlack);
+  return true;
+}
+
+void SdlCanvas::EndLayer() {
+  Impl& d = *impl_;
+  if (!d.drawing_layer) return;
+  SDL_SetRenderTarget(d.renderer, d.target_before_layer);
+  d.drawing_layer = false;
+  d.layer_ready = true;
+  SetClip(d.clip);
 }
 
 void SdlCanvas::SetClip(std::optional<Rect> clip) {
@@ -182,6 +264,7 @@ void SdlCanvas::Frame(const Rect& rect, Colour colour, int thickness) {
 
 bool SdlCanvas::Picture(std::string_view name, const Rect& dest, const PictureStyle& style) {
   if (dest.Empty()) return true;
+  if (impl_->drawing_layer) impl_->NoteLayerPicture(name, style.colour_key);
   const LoadedPicture& picture = impl_->pictures.Get(name, style.colour_key);
   if (!picture.texture) {
     impl_->Placeholder(name, dest, size_);

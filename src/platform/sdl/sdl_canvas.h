@@ -38,6 +38,13 @@ class SdlCanvas : public Canvas {
   std::optional<Size> PictureSize(std::string_view name) override;
   void Text(const Rect& rect, std::string_view utf8, const TextStyle& style) override;
 
+  // Still layers (see Canvas): kept only when asked for, as the pictures
+  // in memory do; the window draws only what changed instead.
+  void KeepLayers(bool keep);
+  bool ShowLayer(const void* owner, std::uint64_t version, const Rect& area) override;
+  bool BeginLayer(const void* owner, std::uint64_t version) override;
+  void EndLayer() override;
+
   // Clears the whole drawing area to a colour.
   void Clear(Colour colour);
 

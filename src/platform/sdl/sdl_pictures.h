@@ -35,6 +35,7 @@ class PictureCache {
   PictureCache& operator=(const PictureCache&) = delete;
 
   void SetFolder(const std::filesystem::path& folder);
+  const std::filesystem::path& folder() const { return folder_; }
   const LoadedPicture& Get(std::string_view name, const std::optional<Colour>& key);
 
   // A sweep spans the drawing of a whole frame: the large pictures it did

@@ -95,6 +95,7 @@ void Control::Changed() const {
 }
 
 void Control::MarkArea() const {
+  form_.StillControlChanged(*this);
   form_.ChangedArea(DisplayArea());
 }
 
@@ -167,6 +168,7 @@ void Control::SortChildren() {
   auto& siblings = form_.SiblingsOf(parent_);
   std::stable_sort(siblings.begin(), siblings.end(),
                    [](const Control* a, const Control* b) { return a->z_order_ < b->z_order_; });
+  form_.FindStillControls();
 }
 
 void Control::SetPicture(std::string_view picture) {

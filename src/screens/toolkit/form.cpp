@@ -1,6 +1,7 @@
 #include "screens/toolkit/form.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "screens/toolkit/controls.h"
@@ -10,6 +11,13 @@
 namespace valorne {
 
 namespace {
+// Versions of still layers are never used twice in the program's life, so
+// that a screen opened where a closed one was never finds its layer.
+std::uint64_t NewStillVersion() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
 std::unique_ptr<Control> MakeControl(Form& form, const ControlSpec& declared, Control* parent) {
   switch (declared.kind) {
     case ControlKind::ListBox:
@@ -216,6 +224,7 @@ void Form::SetFocus(Control* control) {
 }
 
 void Form::Changed() const {
+  still_version_ = NewStillVersion();
   ui_.Invalidate();
 }
 
@@ -234,18 +243,36 @@ Control* HitIn(const std::vector<Control*>& siblings, Point p) {
   return nullptr;
 }
 
+// Which controls a drawing puts down: all, only those of the still layer,
+// or only those drawn over it.
+enum class DrawnPart { All, Still, Lively };
+
 void DrawControls(Canvas& canvas, const std::vector<Control*>& siblings, Point origin,
-                  const Rect& clip) {
+                  const Rect& clip, const std::unordered_set<const Control*>& still,
+                  DrawnPart part) {
   for (const Control* c : siblings) {
     if (!c->visible()) continue;
     const Rect screen = c->rect().Moved(origin.x, origin.y);
     const Rect inside = screen.Intersect(clip);
     if (inside.Empty()) continue;
-    canvas.SetClip(inside);
-    c->Draw(canvas, screen);
+    if (part == DrawnPart::All || (part == DrawnPart::Still) == still.contains(c)) {
+      canvas.SetClip(inside);
+      c->Draw(canvas, screen);
+    }
     if (!c->children().empty())
-      DrawControls(canvas, c->children(), {screen.left, screen.top}, inside);
+      DrawControls(canvas, c->children(), {screen.left, screen.top}, inside, still, part);
   }
+}
+
+// Adds the controls drawn before `end` to `out`; true once `end` is met.
+bool CollectBefore(const std::vector<Control*>& siblings, const Control* end,
+                   std::unordered_set<const Control*>& out) {
+  for (const Control* c : siblings) {
+    if (c == end) return true;
+    out.insert(c);
+    if (CollectBefore(c->children(), end, out)) return true;
+  }
+  return false;
 }
 }  // namespace
 
@@ -262,13 +289,58 @@ void Form::Draw(Canvas& canvas, const Rect& area) const {
   const Rect clip = rect_.Intersect(whole).Intersect(area);
   if (clip.Empty()) return;
   canvas.SetClip(clip);
+  if (DrawStillLayer(canvas, clip)) {
+    DrawControls(canvas, top_level_, {rect_.left, rect_.top}, clip, still_, DrawnPart::Lively);
+    canvas.SetClip(std::nullopt);
+    return;
+  }
+  canvas.SetClip(clip);
   if (!background_.empty()) {
     canvas.Picture(background_, rect_);
   } else if (page_) {
     look::WoodFramedPage(canvas, rect_);
   }
-  DrawControls(canvas, top_level_, {rect_.left, rect_.top}, clip);
+  DrawControls(canvas, top_level_, {rect_.left, rect_.top}, clip, still_, DrawnPart::All);
   canvas.SetClip(std::nullopt);
+}
+
+void Form::KeepStillUntil(const Control& first_lively) {
+  first_lively_ = &first_lively;
+  FindStillControls();
+}
+
+void Form::FindStillControls() {
+  still_version_ = NewStillVersion();
+  still_.clear();
+  if (first_lively_) CollectBefore(top_level_, first_lively_, still_);
+}
+
+void Form::StillControlChanged(const Control& control) const {
+  if (still_.contains(&control)) still_version_ = NewStillVersion();
+}
+
+// Puts the still layer's part inside `clip` on the canvas, drawing the
+// layer first when it is not kept or something in it changed; false when
+// the screen keeps no still layer or the canvas cannot.
+bool Form::DrawStillLayer(Canvas& canvas, const Rect& clip) const {
+  if (still_.empty()) return false;
+  if (rect_ != still_rect_) {
+    still_rect_ = rect_;
+    still_version_ = NewStillVersion();
+  }
+  if (canvas.ShowLayer(this, still_version_, clip)) return true;
+  if (!canvas.BeginLayer(this, still_version_)) return false;
+  const Rect shown = rect_.Intersect({0, 0, canvas.size().width, canvas.size().height});
+  canvas.SetClip(shown);
+  if (!background_.empty()) {
+    canvas.Picture(background_, rect_);
+  } else if (page_) {
+    look::WoodFramedPage(canvas, rect_);
+  }
+  DrawControls(canvas, top_level_, {rect_.left, rect_.top}, shown, still_, DrawnPart::Still);
+  canvas.EndLayer();
+  canvas.SetClip(clip);
+  return canvas.ShowLayer(this, still_version_, clip);
 }
 
 }  // namespace valorne

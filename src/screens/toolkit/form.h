@@ -18,10 +18,12 @@
 #pragma once
 
 #include <concepts>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <span>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -157,6 +159,16 @@ class Form {
   // Draws only what falls inside `area` (display units).
   void Draw(Canvas& canvas, const Rect& area) const;
 
+  // What stays still is drawn once and put back until it changes: the
+  // background and every control drawn before `first_lively` (controls are
+  // drawn bottom first, a container before what it holds), kept by the
+  // canvas as a still layer (see Canvas::ShowLayer) over black. For a screen
+  // drawn at the bottom of the display or covered by its first control. Any
+  // change of one of those controls draws the layer anew; the controls from
+  // `first_lively` on are drawn over it each time, so the pixels are those
+  // of drawing everything.
+  void KeepStillUntil(const Control& first_lively);
+
   // Redraws the display when it is next drawn.
   void Changed() const;
   // Redraws only `area` of the display (a control's part of it).
@@ -170,6 +182,10 @@ class Form {
     return self;
   }
   Control& Create(const ControlSpec& declared);
+  // The still layer (see KeepStillUntil).
+  void FindStillControls();
+  void StillControlChanged(const Control& control) const;
+  bool DrawStillLayer(Canvas& canvas, const Rect& clip) const;
   std::vector<Control*>& SiblingsOf(Control* parent);
   friend class Control;
 
@@ -192,6 +208,11 @@ class Form {
   std::vector<Control*> top_level_;  // bottom first
   int next_z_ = 0;
   std::array<std::vector<Handler>, kFormEventCount> handlers_;
+  // The still layer: the controls it holds and a count of their changes.
+  const Control* first_lively_ = nullptr;
+  std::unordered_set<const Control*> still_;
+  mutable std::uint64_t still_version_ = 0;
+  mutable Rect still_rect_;
   std::vector<std::unique_ptr<Timer>> timers_;
 };
 
