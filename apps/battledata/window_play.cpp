@@ -16,6 +16,9 @@ namespace {
 
 // About thirty pictures a second while the fight plays.
 constexpr int kFrameMs = 33;
+// While the summary stands still the window only looks now and then whether
+// its time is up.
+constexpr int kStillWaitMs = 250;
 
 std::filesystem::path PicturesOf(const std::filesystem::path& app_path) {
   DisplaySettings settings;
@@ -35,32 +38,48 @@ bool PlayInWindow(const FightReport& report, const std::filesystem::path& app_pa
   const std::filesystem::path pictures = PicturesOf(app_path);
   BattleView view(report);
   SteadyClock clock;
-  auto handle = [&view](const InputEvent& event) {
+  // Whether the picture in the window is out of date: always while the fight
+  // plays; once the summary stands, only after the player did something or
+  // the window was uncovered.
+  bool stale = true;
+  auto handle = [&view, &stale](const InputEvent& event) {
     switch (event.kind) {
       case InputEvent::Kind::KeyDown:
         view.Key(event.key);
+        stale = true;
         break;
       case InputEvent::Kind::ButtonDown:
         view.Click(event.position);
+        stale = true;
         break;
       case InputEvent::Kind::Quit:  // closing the window closes the summary too
         view.SkipToEnd();
         view.Key("Escape");
+        break;
+      case InputEvent::Kind::Redraw:
+        stale = true;
         break;
       default:
         break;
     }
   };
   while (!view.finished()) {
-    // Waits for the player at most one frame, then takes whatever else came.
-    if (auto event = window->WaitEvent(kFrameMs)) handle(*event);
+    // Waits for the player at most one frame while the fight plays, longer
+    // while the summary stands still; then takes whatever else came.
+    const bool still = view.showing_summary() && !stale;
+    if (auto event = window->WaitEvent(still ? kStillWaitMs : kFrameMs)) handle(*event);
     while (auto more = window->PollEvent()) handle(*more);
     if (view.finished()) break;
     view.SetTime(static_cast<int>(clock.NowMs()));
+    if (view.finished()) break;
+    if (view.showing_summary() && !stale) continue;
     Canvas& canvas = window->BeginFrame();
     canvas.SetPictureFolder(pictures);
     view.Draw(canvas);
     window->EndFrame();
+    // The frame that first shows the summary is its last until something
+    // happens; every frame of the fight is followed by another.
+    stale = !view.showing_summary();
   }
   return true;
 }
