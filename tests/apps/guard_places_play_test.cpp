@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 
 #include "state/record.h"
 #include "support/json.h"
@@ -13,12 +12,14 @@
 namespace valorne {
 namespace {
 
+using testing::ControlOf;
 using testing::Element;
 using testing::GameFolder;
 using testing::JsonValue;
 using testing::Number;
 using testing::Outcome;
 using testing::ParseJson;
+using testing::Texts;
 
 // The level's first save with `edit` applied, as the save "Prepared", and
 // the script lines that load it over the map. The first save's start values
@@ -38,15 +39,6 @@ std::string Prepare(const GameFolder& folder, const std::function<void(GameState
   PackGameState(state, record);
   testing::WriteBytes(saves / "Prepared.s9_", {record.begin(), record.end()});
   return "click TipsFrm.Image1\nload Prepared\nclick MsgBoxFrm.OkAniBtn\n";
-}
-
-// The controls of a `show` line by name.
-std::map<std::string, JsonValue> Controls(const std::string& line) {
-  std::map<std::string, JsonValue> by_name;
-  const JsonValue screen = ParseJson(line);
-  for (const JsonValue& c : screen.at("controls"))
-    by_name.emplace(c.at("name").get<std::string>(), c);
-  return by_name;
 }
 
 // The assassins at their price and one gold short: the order is given or
@@ -70,10 +62,9 @@ TEST(GuardPlay, TheAssassinsAreSentOnlyForTheirFullPrice) {
     EXPECT_EQ(Element(dump, "GuardMissions", 0), sent ? 4 : 200);
     EXPECT_EQ(Element(dump, "GuardMissions", 1), 1);
     EXPECT_EQ(Element(dump, "GuardMissions", 2), 1);
-    const auto guard = Controls(run.lines[1]);
-    EXPECT_EQ(guard.at("Helper").at("text").get<std::string>(),
-              sent ? "The order is given." : "Not enough resources.");
-    EXPECT_EQ(guard.at("OkAniBtn").at("enabled").get<bool>(), !sent);
+    const JsonValue guard = ParseJson(run.lines[1]);
+    EXPECT_EQ(Texts(guard).at("Helper"), sent ? "The order is given." : "Not enough resources.");
+    EXPECT_EQ(ControlOf(guard, "OkAniBtn").at("enabled").get<bool>(), !sent);
   }
 }
 
@@ -90,10 +81,7 @@ bool Reported(const JsonValue& dump, const std::string& ref) {
 
 TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
   GameFolder folder;
-  auto optim = testing::ReadBytes(folder.game() / "Optim.rx");
-  ASSERT_EQ(optim.size(), 23u);
-  optim[2] = optim[3] = 0xFF;  // no fades: a click ends the turn at once
-  testing::WriteBytes(folder.game() / "Optim.rx", optim);
+  folder.TurnFadesOff();  // a click ends the turn at once
   const std::string load = Prepare(folder, [](GameState& s) { s.Gold = 2600; });
   const std::string end_turn = "click Camp1Frm.EndTurnBtn\nclick MessagesFrm.OkAniBtn\ndump\n";
   const Outcome run = folder.Run(load +
@@ -113,11 +101,10 @@ TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
                                  "--rnd 0.5");
   ASSERT_EQ(run.code, 0) << run.err;
   ASSERT_EQ(run.lines.size(), 6u) << run.err;
-  EXPECT_EQ(Controls(run.lines[0]).at("TravelLbl").at("text").get<std::string>(),
-            "Travel time: 2 turns");
-  const auto before = Controls(run.lines[1]);
-  EXPECT_FALSE(before.at("StatueImg1").at("visible").get<bool>());
-  EXPECT_TRUE(before.at("ScoutStatusImg").at("visible").get<bool>());
+  EXPECT_EQ(Texts(ParseJson(run.lines[0])).at("TravelLbl"), "Travel time: 2 turns");
+  const JsonValue before = ParseJson(run.lines[1]);
+  EXPECT_FALSE(ControlOf(before, "StatueImg1").at("visible").get<bool>());
+  EXPECT_TRUE(ControlOf(before, "ScoutStatusImg").at("visible").get<bool>());
   EXPECT_EQ(Number(ParseJson(run.lines[2]), "StatueDiscovered"), 0);
   EXPECT_FALSE(Reported(ParseJson(run.lines[3]), "1/85"));
   EXPECT_FALSE(Reported(ParseJson(run.lines[3]), "1/86"));
@@ -126,10 +113,10 @@ TEST(GuardPlay, ScoutsFindTheStatueAndItAppearsOnTheMap) {
   EXPECT_EQ(Number(found, "DolmenDiscovered"), 0);
   EXPECT_TRUE(Reported(found, "1/85"));
   EXPECT_EQ(Element(found, "GuardMissions", 3), 200);
-  const auto after = Controls(run.lines[5]);
-  EXPECT_TRUE(after.at("StatueImg1").at("visible").get<bool>());
-  EXPECT_TRUE(after.at("EFlagImg1").at("visible").get<bool>());
-  EXPECT_FALSE(after.at("ScoutStatusImg").at("visible").get<bool>());
+  const JsonValue after = ParseJson(run.lines[5]);
+  EXPECT_TRUE(ControlOf(after, "StatueImg1").at("visible").get<bool>());
+  EXPECT_TRUE(ControlOf(after, "EFlagImg1").at("visible").get<bool>());
+  EXPECT_FALSE(ControlOf(after, "ScoutStatusImg").at("visible").get<bool>());
 }
 
 // The ruins tell their band's strength; a rival's camp its soldiers while
@@ -148,16 +135,15 @@ TEST(PlacesPlay, TheInformationPanelTellsStrengthAndSoldiers) {
                                  "click Camp1Frm.HutImg1\nshow Camp1Frm\nquit\n");
   ASSERT_EQ(run.code, 0) << run.err;
   ASSERT_EQ(run.lines.size(), 3u) << run.err;
-  const auto ruins = Controls(run.lines[0]);
-  EXPECT_EQ(ruins.at("Helper4").at("text").get<std::string>(), "Ruins");
-  EXPECT_EQ(ruins.at("Helper5").at("text").get<std::string>(),
-            "Outlaws still hold this place. A fair-sized force.");
-  const auto camp = Controls(run.lines[1]);
-  EXPECT_EQ(camp.at("Helper4").at("text").get<std::string>(), "Enemy camp");
-  EXPECT_EQ(camp.at("Helper5").at("text").get<std::string>(), "Soldiers: 2665");
-  const auto hut = Controls(run.lines[2]);
-  EXPECT_EQ(hut.at("Helper4").at("text").get<std::string>(), "Hermit's hut");
-  EXPECT_EQ(hut.at("Helper5").at("text").get<std::string>(), "");
+  const auto ruins = Texts(ParseJson(run.lines[0]));
+  EXPECT_EQ(ruins.at("Helper4"), "Ruins");
+  EXPECT_EQ(ruins.at("Helper5"), "Outlaws still hold this place. A fair-sized force.");
+  const auto camp = Texts(ParseJson(run.lines[1]));
+  EXPECT_EQ(camp.at("Helper4"), "Enemy camp");
+  EXPECT_EQ(camp.at("Helper5"), "Soldiers: 2665");
+  const auto hut = Texts(ParseJson(run.lines[2]));
+  EXPECT_EQ(hut.at("Helper4"), "Hermit's hut");
+  EXPECT_EQ(hut.at("Helper5"), "");
 }
 
 }  // namespace

@@ -15,16 +15,8 @@ using testing::GameFolder;
 using testing::Outcome;
 using testing::PrepareSave;
 using testing::ReadText;
+using testing::StartedPrograms;
 using testing::WriteText;
-
-std::vector<std::string> Started(const std::string& err) {
-  std::vector<std::string> started;
-  std::istringstream lines(err);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("level9: started ", 0) == 0) started.push_back(line.substr(16));
-  }
-  return started;
-}
 
 const std::string kToTheMap = "advance 1000\nclick TipsFrm.Image1\nadvance 400\n";
 
@@ -116,7 +108,7 @@ TEST(LevelHandOff, WaysOutThroughTheRealProgram) {
     EXPECT_EQ(ReadText(folder.game() / "camp.rx"), c.camp_after);
     EXPECT_EQ(ReadText(folder.game() / "levelinfo.rx"), c.levelinfo_after);
     EXPECT_EQ(ReadText(folder.game() / "LGame.rx"), "0\r\n");
-    EXPECT_EQ(Started(o.err), c.started) << o.err;
+    EXPECT_EQ(StartedPrograms(o.err), c.started) << o.err;
     if (!c.save_left.empty()) {
       EXPECT_TRUE(std::filesystem::exists(folder.game() / "Save Game" / c.save_left));
     }

@@ -29,15 +29,11 @@ void NewNormalGame(const GameFolder& folder) {
   testing::WriteText(folder.game() / "Options.rx", "2\r\n");
 }
 
+// The programs of the way out of the level: the battle program started for
+// each battle is not one of them.
 std::vector<std::string> Started(const std::string& err) {
-  std::vector<std::string> started;
-  std::istringstream lines(err);
-  for (std::string line; std::getline(lines, line);) {
-    // The battle program started for each battle is not part of the way out.
-    if (line.rfind("level9: started ", 0) == 0 && line != "level9: started battledata.rx") {
-      started.push_back(line.substr(16));
-    }
-  }
+  std::vector<std::string> started = testing::StartedPrograms(err);
+  std::erase(started, "battledata.rx");
   return started;
 }
 

@@ -22,6 +22,17 @@ struct Outcome {
   std::string err;
 };
 
+// The programs the level started beside it, in order, from the
+// "level9: started NAME" lines of its errors.
+inline std::vector<std::string> StartedPrograms(const std::string& err) {
+  std::vector<std::string> started;
+  std::istringstream lines(err);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("level9: started ", 0) == 0) started.push_back(line.substr(16));
+  }
+  return started;
+}
+
 // A game folder of its own for each run: the settings, texts, map and
 // pointers of the built game folder (not its pictures), so runs do not
 // share saves.
